@@ -1,0 +1,66 @@
+// The main dialog: the FCO list of the machine, its start-up sequence and its commands.
+#pragma once
+
+#include "app/ColorStatic.h"
+#include "framework/Controls.h"
+#include "framework/Dialog.h"
+#include "framework/Gdi.h"
+#include "listctrl/ListCtrlFco.h"
+#include "registry/FcoValueRules.h"
+
+#include <string>
+#include <vector>
+
+class CFcoDlg : public CDialog {
+public:
+    explicit CFcoDlg(HWND hWndParent = nullptr);
+
+    std::string m_strMachineName;
+    std::string m_strTimeStamp;
+    std::string m_strToday;
+    std::string m_strFcoKey;
+    COLORREF m_crTooltipBk = 0xFF000000;
+    COLORREF m_crTooltipText = 0xFF000000;
+    CFont m_fontTooltip;
+    std::string m_strPdfFile;
+    // Every value of the FCO key as the last normalising pass left it.
+    std::vector<FcoRecord> m_aFco;
+    CColorStatic m_staticInfo;
+    CStatic m_staticFcoDate;
+    CStatic m_staticMachine;
+    CButton m_btnExit;
+    CButton m_btnUpdate;
+    CButton m_btnFcoInfo;
+    CButton m_btnRemoveAll;
+    CButton m_btnRestore;
+    CButton m_btnSelectAll;
+    CListCtrlFco m_listFco;
+    HICON m_hIcon;
+    char m_szDescription[5000];
+
+    // FCO list population
+    void InsertFcoColumns(CListCtrlFco& list);
+    void FillFcoRows();
+    void AddFcoRow(const std::string& identifier, const std::string& component,
+                   const std::string& description);
+    BOOL IsFcoInRegistry(const std::string& identifier, std::string& date);
+    // The normalising pass over the FCO key.
+    void LoadFcoValues();
+    // Fills the list from the machine's catalogue file.
+    void ReadDescriptionFile(const std::string& fileName);
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+    INT_PTR OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    BOOL OnCommand(int nID, int nCode, HWND hWndCtl) override;
+    BOOL OnNotify(NMHDR* pNMHDR, LRESULT* pResult) override;
+
+    void OnSelectAll();
+    void OnRemoveAll();
+    void OnButton1();
+
+private:
+    // Labels of the machine name, the FCO date and the information line.
+    CFont m_fontLabel;
+};

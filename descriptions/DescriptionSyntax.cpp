@@ -1,0 +1,71 @@
+// Syntax of an FCO description file: the catalogue date and one row per FCO line.
+#include "descriptions/DescriptionSyntax.h"
+
+#include "registry/Token.h"
+
+namespace
+{
+const char kSeparator = '@';
+
+std::string Trim(const std::string& text)
+{
+    static const char kWhiteSpace[] = " \t\r\n\v\f";
+    const std::string::size_type first = text.find_first_not_of(kWhiteSpace);
+    if (first == std::string::npos)
+        return std::string();
+    const std::string::size_type last = text.find_last_not_of(kWhiteSpace);
+    return text.substr(first, last - first + 1);
+}
+
+bool StartsWith(const std::string& line, const char (&prefix)[5])
+{
+    return line.compare(0, 4, prefix) == 0;
+}
+}  // namespace
+
+DescriptionCatalogue ParseDescriptionText(const std::string& bytes)
+{
+    DescriptionCatalogue catalogue;
+
+    // Editors sometimes pad a file with zeros; the text is what comes before the first one.
+    const std::string text = bytes.substr(0, bytes.find('\0'));
+
+    std::string::size_type position = 0;
+    bool firstLine = true;
+    while (position < text.size())
+    {
+        const std::string::size_type lineFeed = text.find('\n', position);
+        const bool endsWithLineFeed = lineFeed != std::string::npos;
+        const std::string::size_type lineEnd = endsWithLineFeed ? lineFeed : text.size();
+
+        const std::string::size_type start = text.find_first_not_of(" \t", position);
+        std::string line;
+        if (start != std::string::npos && start < lineEnd)
+            line = text.substr(start, lineEnd - start);
+        position = endsWithLineFeed ? lineFeed + 1 : text.size();
+
+        if (firstLine)
+        {
+            // The date is shown as written; only the carriage return of a CRLF line end goes.
+            if (endsWithLineFeed && !line.empty() && line.back() == '\r')
+                line.pop_back();
+            catalogue.hasDateLine = true;
+            catalogue.date = GetToken(line, 0, kSeparator);
+            firstLine = false;
+            continue;
+        }
+
+        if (StartsWith(line, "END;"))
+            break;
+        // A separator line between groups of FCOs names no FCO.
+        if (StartsWith(line, "@---"))
+            continue;
+
+        DescriptionRow row;
+        row.identifier = Trim(GetToken(line, 0, kSeparator));
+        row.component = Trim(GetToken(line, 1, kSeparator));
+        row.description = Trim(GetToken(line, 2, kSeparator));
+        catalogue.rows.push_back(row);
+    }
+    return catalogue;
+}

@@ -1,0 +1,36 @@
+// printf formatting and string-table loading.
+#include "framework/Strings.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <vector>
+
+std::string FormatString(const char* format, ...)
+{
+    va_list args;
+    va_start(args, format);
+    va_list measure;
+    va_copy(measure, args);
+    const int length = std::vsnprintf(nullptr, 0, format, measure);
+    va_end(measure);
+    std::string text;
+    if (length > 0) {
+        std::vector<char> buffer(length + 1);
+        std::vsnprintf(buffer.data(), buffer.size(), format, args);
+        text.assign(buffer.data(), length);
+    }
+    va_end(args);
+    return text;
+}
+
+std::string LoadResString(UINT nID)
+{
+    // Strings in the table are short; grow once for the rare long one.
+    for (int size = 512; size <= 65536; size *= 8) {
+        std::vector<char> buffer(size);
+        const int length = ::LoadStringA(::GetModuleHandleA(nullptr), nID, buffer.data(), size);
+        if (length < size - 1)
+            return std::string(buffer.data(), length > 0 ? length : 0);
+    }
+    return std::string();
+}

@@ -1,0 +1,99 @@
+// Subclassing of dialog controls and the tooltip relay for hit-tested tools.
+#include "framework/SubclassedWnd.h"
+
+namespace {
+const UINT_PTR kSubclassId = 1;
+
+bool IsMouseMessage(UINT msg)
+{
+    return msg == WM_MOUSEMOVE || msg == WM_LBUTTONDOWN || msg == WM_LBUTTONUP ||
+           msg == WM_RBUTTONDOWN || msg == WM_RBUTTONUP || msg == WM_MBUTTONDOWN ||
+           msg == WM_MBUTTONUP;
+}
+} // namespace
+
+BOOL CSubclassedWnd::SubclassWindow(HWND hWnd)
+{
+    if (!hWnd || !::SetWindowSubclass(hWnd, SubclassProc, kSubclassId, (DWORD_PTR)this))
+        return FALSE;
+    return CWnd::SubclassWindow(hWnd);
+}
+
+LRESULT CALLBACK CSubclassedWnd::SubclassProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam,
+                                              UINT_PTR, DWORD_PTR refData)
+{
+    CSubclassedWnd* self = reinterpret_cast<CSubclassedWnd*>(refData);
+    if (msg == WM_NCDESTROY) {
+        self->DestroyToolTip();
+        ::RemoveWindowSubclass(hWnd, SubclassProc, kSubclassId);
+        self->m_hWnd = nullptr;
+        return ::DefSubclassProc(hWnd, msg, wParam, lParam);
+    }
+    try {
+        if (self->m_hWndToolTip && IsMouseMessage(msg))
+            self->RelayToToolTip(msg, wParam, lParam);
+        return self->WindowProc(msg, wParam, lParam);
+    } catch (...) {
+        // Nothing may unwind through the window manager.
+        return ::DefSubclassProc(hWnd, msg, wParam, lParam);
+    }
+}
+
+LRESULT CSubclassedWnd::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    return Default(msg, wParam, lParam);
+}
+
+LRESULT CSubclassedWnd::Default(UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    return ::DefSubclassProc(m_hWnd, msg, wParam, lParam);
+}
+
+BOOL CSubclassedWnd::EnableToolTips(BOOL bEnable)
+{
+    if (!bEnable) {
+        DestroyToolTip();
+        return TRUE;
+    }
+    if (m_hWndToolTip)
+        return TRUE;
+    m_hWndToolTip = ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
+                                      WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                                      CW_USEDEFAULT, CW_USEDEFAULT, m_hWnd, nullptr,
+                                      ::GetModuleHandleA(nullptr), nullptr);
+    m_nLastToolId = -1;
+    return m_hWndToolTip != nullptr;
+}
+
+// The tool under the cursor changes from cell to cell, so the one registered tool
+// is replaced whenever the hit test names another.
+void CSubclassedWnd::RelayToToolTip(UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    const CPoint point((short)LOWORD(lParam), (short)HIWORD(lParam));
+    TOOLINFOA ti = {};
+    ti.cbSize = sizeof(ti);
+    const INT_PTR id = OnToolHitTest(point, &ti);
+    if (id != m_nLastToolId) {
+        if (m_nLastToolId != -1) {
+            TOOLINFOA old = {};
+            old.cbSize = sizeof(old);
+            old.hwnd = m_hWnd;
+            old.uId = (UINT_PTR)m_nLastToolId;
+            ::SendMessageA(m_hWndToolTip, TTM_DELTOOLA, 0, (LPARAM)&old);
+        }
+        if (id != -1)
+            ::SendMessageA(m_hWndToolTip, TTM_ADDTOOLA, 0, (LPARAM)&ti);
+        m_nLastToolId = id;
+    }
+    MSG relayed = {m_hWnd, msg, wParam, lParam, (DWORD)::GetMessageTime(), {}};
+    ::GetCursorPos(&relayed.pt);
+    ::SendMessageA(m_hWndToolTip, TTM_RELAYEVENT, 0, (LPARAM)&relayed);
+}
+
+void CSubclassedWnd::DestroyToolTip()
+{
+    if (m_hWndToolTip)
+        ::DestroyWindow(m_hWndToolTip);
+    m_hWndToolTip = nullptr;
+    m_nLastToolId = -1;
+}

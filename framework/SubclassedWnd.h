@@ -1,0 +1,33 @@
+// A control whose messages the program handles itself, and its standard tooltips.
+#pragma once
+
+#include "framework/Wnd.h"
+
+#include <commctrl.h>
+
+// Takes over a dialog's control through the common controls' subclassing, with
+// the object passed as the reference data. The subclass is removed when the
+// control is destroyed.
+class CSubclassedWnd : public CWnd {
+public:
+    BOOL SubclassWindow(HWND hWnd) override;
+
+    // Shows standard tooltips whose tools OnToolHitTest names under the cursor.
+    BOOL EnableToolTips(BOOL bEnable = TRUE);
+    HWND GetToolTipWindow() const { return m_hWndToolTip; }
+
+protected:
+    virtual LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT Default(UINT msg, WPARAM wParam, LPARAM lParam);
+    // Names the tool under point (client coordinates) and fills ti; -1 for none.
+    virtual INT_PTR OnToolHitTest(CPoint point, TOOLINFOA* ti) const { return -1; }
+
+private:
+    static LRESULT CALLBACK SubclassProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam,
+                                         UINT_PTR idSubclass, DWORD_PTR refData);
+    void RelayToToolTip(UINT msg, WPARAM wParam, LPARAM lParam);
+    void DestroyToolTip();
+
+    HWND m_hWndToolTip = nullptr;
+    INT_PTR m_nLastToolId = -1;
+};

@@ -1,0 +1,15 @@
+// Normal form of one FCO registry value: identifier as value name, dd/mm/yy date as data.
+#pragma once
+
+#include <string>
+
+struct FcoRecord
+{
+    std::string szName;  // FCO identifier; empty means the value is dropped from the key
+    std::string szDate;  // installation date, at most 8 characters
+};
+
+// Reduces a value as found in the FCO key to its normal form. today (dd/mm/yy) replaces a date
+// that holds no '/'. A first word of any length is kept whole: cutting it would rename the FCO.
+FcoRecord NormaliseFcoValue(const std::string& valueName, const std::string& data,
+                            const std::string& today);

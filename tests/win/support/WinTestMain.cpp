@@ -1,0 +1,13 @@
+// Entry point of the Windows test programs: the common controls, then GoogleTest.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv)
+{
+    INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_WIN95_CLASSES};
+    ::InitCommonControlsEx(&controls);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
