@@ -1,0 +1,69 @@
+// The machine around the program: the FCO registry keys and the fixed folders it looks at or writes.
+#include "tests/e2e/driver/Machine.h"
+
+#include "tests/e2e/driver/Files.h"
+
+namespace e2e {
+
+namespace {
+// Top folders that hold only what the scenarios or the program put there.
+const char* const kOwnedFolders[] = {
+    "C:\\Tovren",
+    "C:\\Program Files\\Quarra Backup",
+    "C:\\Quarra",
+    kBackupFolder,
+};
+
+bool PlaceEmptyFile(const std::string& path)
+{
+    const size_t slash = path.rfind('\\');
+    return MakeFolders(path.substr(0, slash)) && WriteWholeFile(path, "");
+}
+} // namespace
+
+Machine::Machine() : Machine(Options()) {}
+
+Machine::Machine(const Options& options)
+{
+    Clear();
+    m_ready = !HklmKeyExists(kVelmoraKey) && !HklmKeyExists(kPalvaneKey);
+    for (const char* folder : kOwnedFolders)
+        m_ready = m_ready && !PathExists(folder);
+    // The program only tests that these paths exist; empty files stand for the real programs.
+    if (options.remoteSupportService)
+        m_ready = PlaceEmptyFile(kRemoteSupportService) && m_ready;
+    if (options.backupUtility)
+        m_ready = PlaceEmptyFile(kBackupUtility) && m_ready;
+    if (options.installedProgram)
+        m_ready = PlaceEmptyFile(kInstalledProgram) && m_ready;
+}
+
+Machine::~Machine()
+{
+    Clear();
+}
+
+void Machine::Clear()
+{
+    HklmDeleteTree(kVelmoraKey);
+    HklmDeleteTree(kPalvaneKey);
+    for (const char* folder : kOwnedFolders)
+        RemoveTree(folder);
+}
+
+bool Machine::SetFcoValue(const std::string& name, const std::string& data) const
+{
+    return HklmSetString(kFcoKey, name, data);
+}
+
+RegistryValues Machine::FcoValues() const
+{
+    return HklmValues(kFcoKey);
+}
+
+bool Machine::FcoKeyExists() const
+{
+    return HklmKeyExists(kFcoKey);
+}
+
+} // namespace e2e

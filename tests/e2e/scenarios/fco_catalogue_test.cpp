@@ -1,0 +1,141 @@
+// The FCO catalogue at start-up: rows from the description file, ticks and dates from the registry.
+#include "tests/e2e/scenarios/Scenario.h"
+
+#include "tests/e2e/driver/ScreenPixels.h"
+#include "tests/e2e/driver/Text.h"
+#include "res/resource.h"
+
+#include <gmock/gmock.h>
+
+#include <memory>
+#include <sstream>
+
+using ::testing::AnyOf;
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+
+namespace e2e {
+namespace {
+
+const char* const kPressCatalogue =
+    "15/07/06\n"
+    "456@Imaging head@New firmware for the head\n"
+    "457@Loader@Replaces the loader belt\n"
+    "@---\n"
+    "END;\n"
+    "458@Stacker@Listed after the end\n";
+
+class FcoCatalogue : public Scenario {
+protected:
+    void SetUp() override
+    {
+        ASSERT_NO_FATAL_FAILURE(Scenario::SetUp());
+        // As an installer leaves it: a prefixed name with a remark, and an FCO of another catalogue.
+        ASSERT_TRUE(machine.SetFcoValue("FCO456 remote support", "15/07/06 by engineer"));
+        ASSERT_TRUE(machine.SetFcoValue("999", "01/01/06"));
+    }
+
+    void StartWithCatalogue(const char* catalogue)
+    {
+        folder = std::make_unique<ScratchFolder>(ScratchName(),
+                                                 std::vector<ScratchFile>{{"press.txt", catalogue}});
+        ASSERT_TRUE(folder->Ready());
+        app = std::make_unique<MendwrightProcess>(*folder);
+        ASSERT_TRUE(app->Started()) << app->StartError();
+        main = app->WaitForMainDialog();
+        ASSERT_TRUE(main) << app->DescribeWindows();
+    }
+
+    // Declared in this order so the program ends before its folder is removed.
+    std::unique_ptr<ScratchFolder> folder;
+    std::unique_ptr<MendwrightProcess> app;
+    Window main;
+};
+
+TEST_F(FcoCatalogue, ListsTheFileFcosInFileOrderWithRegistryDates)
+{
+    ASSERT_NO_FATAL_FAILURE(StartWithCatalogue(kPressCatalogue));
+
+    EXPECT_EQ("FCO Date: 15/07/06", main.Child(IDC_STATIC_FCO_DATE).Text());
+    const ListViewReader list = app->ReadList(main.Child(IDC_LIST_FCO));
+    ASSERT_EQ(2, list.RowCount());
+    EXPECT_THAT(list.RowTexts(0),
+                ElementsAre("", "456", "Imaging head", "15/07/06", "New firmware for the head"));
+    EXPECT_THAT(list.RowTexts(1), ElementsAre("", "457", "Loader", "", "Replaces the loader belt"));
+}
+
+// Black pixels of the ticked cell that the unticked cell shows white at the same place:
+// the tick, drawn inside the white interior of the box that both cells share.
+std::vector<POINT> TickPixels(const ScreenImage& ticked, const ScreenImage& unticked)
+{
+    std::vector<POINT> tick;
+    for (const POINT& p : ticked.DarkPoints())
+        if (unticked.At(p.x, p.y) == RGB(255, 255, 255))
+            tick.push_back(p);
+    return tick;
+}
+
+TEST_F(FcoCatalogue, TicksTheInstalledFcoInItsStatusCell)
+{
+    ASSERT_NO_FATAL_FAILURE(StartWithCatalogue(kPressCatalogue));
+    const ListViewReader list = app->ReadList(main.Child(IDC_LIST_FCO));
+    ASSERT_EQ(2, list.RowCount());
+    const RECT installedCell = list.CellRectOnScreen(0, 0);
+    const RECT missingCell = list.CellRectOnScreen(1, 0);
+
+    // The drawing reaches the screen some time after the dialog is shown.
+    ScreenImage installed, missing;
+    std::vector<POINT> tick;
+    WaitUntil([&] {
+        installed = ScreenImage::Capture(installedCell);
+        missing = ScreenImage::Capture(missingCell);
+        tick = TickPixels(installed, missing);
+        return tick.size() >= 15 && TickPixels(missing, installed).empty();
+    }, 10000);
+
+    ASSERT_FALSE(installed.Empty()) << DescribeRect(installedCell);
+    std::ostringstream pictures;
+    pictures << "installed row:\n" << installed.Sketch() << "missing row:\n" << missing.Sketch();
+    // Seven strokes of three pixels make the tick.
+    EXPECT_GE(tick.size(), 15u) << pictures.str();
+    EXPECT_TRUE(TickPixels(missing, installed).empty()) << pictures.str();
+}
+
+TEST_F(FcoCatalogue, RewritesTheFcoKeyInNormalFormAndReportsWhatItRead)
+{
+    ASSERT_NO_FATAL_FAILURE(StartWithCatalogue(kPressCatalogue));
+
+    // The close box ends the program without the exit reminder; its output is complete after that.
+    ASSERT_TRUE(main.Close());
+    ASSERT_TRUE(app->WaitForExit()) << app->DescribeWindows();
+
+    EXPECT_EQ((RegistryValues{{"456", "15/07/06"}, {"999", "01/01/06"}}), machine.FcoValues());
+    // The enumeration order is the system's: creation order on Windows, by name under Wine.
+    EXPECT_THAT(WithBareLineFeeds(app->StandardOutput()),
+                AnyOf(HasSubstr("\nNumber of values: 2\n(1) 999\n(2) FCO456 remote support\n"),
+                      HasSubstr("\nNumber of values: 2\n(1) FCO456 remote support\n(2) 999\n")));
+}
+
+TEST_F(FcoCatalogue, WithoutItsDescriptionFileTheListStaysEmpty)
+{
+    // Two files, so that the picker asks and the engineer can type a type that has no file.
+    folder = std::make_unique<ScratchFolder>(
+        ScratchName(), std::vector<ScratchFile>{{"a.txt", kPressCatalogue}, {"b.txt", kPressCatalogue}});
+    ASSERT_TRUE(folder->Ready());
+    app = std::make_unique<MendwrightProcess>(*folder);
+    ASSERT_TRUE(app->Started()) << app->StartError();
+    const Window picker = app->WaitForPicker();
+    ASSERT_TRUE(picker) << app->DescribeWindows();
+
+    ASSERT_TRUE(picker.Child(IDC_COMBO_NAMES).SetText("ghost"));
+    ASSERT_TRUE(picker.Click(IDOK));
+
+    main = app->WaitForMainDialog();
+    ASSERT_TRUE(main) << app->DescribeWindows();
+    EXPECT_EQ(std::string(kMachineLabel) + "ghost", main.Child(IDC_STATIC_MACHINE).Text());
+    EXPECT_EQ("Static", main.Child(IDC_STATIC_FCO_DATE).Text());
+    EXPECT_EQ(0, app->ReadList(main.Child(IDC_LIST_FCO)).RowCount());
+}
+
+} // namespace
+} // namespace e2e

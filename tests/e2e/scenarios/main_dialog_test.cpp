@@ -1,0 +1,49 @@
+// The main dialog as it stands after the start-up: caption, machine label, list place and columns.
+#include "tests/e2e/scenarios/Scenario.h"
+
+#include "res/resource.h"
+
+#include <gmock/gmock.h>
+
+using ::testing::ElementsAre;
+
+namespace e2e {
+namespace {
+
+class MainDialog : public Scenario {
+protected:
+    void SetUp() override
+    {
+        ASSERT_NO_FATAL_FAILURE(Scenario::SetUp());
+        ASSERT_TRUE(folder.Ready());
+        ASSERT_TRUE(app.Started()) << app.StartError();
+        main = app.WaitForMainDialog();
+        ASSERT_TRUE(main) << app.DescribeWindows();
+    }
+
+    ScratchFolder folder{ScratchName(), {{"press.txt", "01/01/06\nEND;\n"}}};
+    MendwrightProcess app{folder};
+    Window main;
+};
+
+TEST_F(MainDialog, CarriesTheVersionCaptionAndTheMachineName)
+{
+    EXPECT_EQ(kMainDialogCaption, main.Text());
+    EXPECT_EQ(std::string(kMachineLabel) + "press", main.Child(IDC_STATIC_MACHINE).Text());
+}
+
+TEST_F(MainDialog, PlacesTheListInPixelsAndSplitsItsWidthIntoTheFiveColumns)
+{
+    const Window list = main.Child(IDC_LIST_FCO);
+    const RECT place = list.RectInParent();
+    EXPECT_EQ(4, place.left) << DescribeRect(place);
+    EXPECT_EQ(48, place.top) << DescribeRect(place);
+    EXPECT_EQ(532, place.right - place.left) << DescribeRect(place);
+    EXPECT_EQ(380, place.bottom - place.top) << DescribeRect(place);
+
+    // At 532 pixels the Description column is left without width: its text goes to the tooltip.
+    EXPECT_THAT(app.ReadList(list).ColumnWidths(), ElementsAre(49, 82, 281, 99, 0));
+}
+
+} // namespace
+} // namespace e2e
