@@ -470,9 +470,12 @@ BOOL CListCtrlFco::OnToolTipText(UINT, NMHDR* pNMHDR, LRESULT* pResult)
         NMTTDISPINFOA* info = reinterpret_cast<NMTTDISPINFOA*>(pNMHDR);
         ::lstrcpynA(info->szText, cell->strToolTip.c_str(), 80);
     } else {
+        // A conversion that does not fit fails with the buffer's content undefined,
+        // so the text is cut to the limit before it is converted.
+        char limited[80];
+        ::lstrcpynA(limited, cell->strToolTip.c_str(), 80);
         NMTTDISPINFOW* info = reinterpret_cast<NMTTDISPINFOW*>(pNMHDR);
-        ::MultiByteToWideChar(CP_ACP, 0, cell->strToolTip.c_str(), -1, info->szText, 80);
-        info->szText[79] = L'\0';
+        ::MultiByteToWideChar(CP_ACP, 0, limited, -1, info->szText, 80);
     }
     return FALSE;
 }
