@@ -67,7 +67,7 @@ std::vector<POINT> TickPixels(const RECT& cell, bool textEmpty)
     return points;
 }
 
-int CountColour(const ClientPixels& pixels, const std::vector<POINT>& points, COLORREF colour)
+int CountColour(const PixelImage& pixels, const std::vector<POINT>& points, COLORREF colour)
 {
     int count = 0;
     for (const POINT& p : points)
@@ -126,11 +126,11 @@ protected:
         ::SendMessageA(list, LVM_SETITEMSTATE, row, (LPARAM)&item);
     }
 
-    ClientPixels Redrawn()
+    PixelImage Redrawn()
     {
         ::InvalidateRect(list, nullptr, TRUE);
         ::UpdateWindow(list);
-        return ClientPixels::Capture(list);
+        return PixelImage::OfClient(list);
     }
 
     // Where the empty-list text goes: 10 pixels below the header, one line high.
@@ -174,7 +174,7 @@ TEST_F(ListCtrlFcoTest, ClickAnywhereInStatusCellTogglesRepaintsAndTellsParentBe
     Click(points[0]);
     EXPECT_EQ(list.GetCheckState(1, 0), 1);
     // On the screen before the click returns, with no further painting.
-    const ClientPixels pixels = ClientPixels::Capture(list);
+    const PixelImage pixels = PixelImage::OfClient(list);
     EXPECT_EQ(CountColour(pixels, TickPixels(cell, true), kBlack), 21) << pixels.Sketch(cell);
     Click(points[1]);
     EXPECT_EQ(list.GetCheckState(1, 0), 0);
@@ -319,7 +319,7 @@ TEST_F(ListCtrlFcoTest, TickIsBlackForStateOneOnlyAndGreyInADisabledRow)
     Record(3, 0).bEnabled = FALSE;
     list.m_crGrayText = RGB(128, 0, 128);
 
-    const ClientPixels pixels = Redrawn();
+    const PixelImage pixels = Redrawn();
     // A box as low as these rows puts the tick's right stroke on its inner edge.
     EXPECT_EQ(CountColour(pixels, TickPixels(Cell(0, 0), true), kBlack), 21) << pixels.Sketch(Cell(0, 0));
     EXPECT_EQ(CountColour(pixels, TickPixels(Cell(1, 0), true), kBlack), 0) << pixels.Sketch(Cell(1, 0));
@@ -335,7 +335,7 @@ TEST_F(ListCtrlFcoTest, BoxIsCentredWithoutTextAndNinePixelsInWithText)
     ASSERT_TRUE(list.SetCellText(1, 0, "Ok"));
     for (int row = 0; row < 2; ++row)
         list.SetCellText(row, 0, nullptr, kBlack, teal);
-    const ClientPixels pixels = Redrawn();
+    const PixelImage pixels = Redrawn();
 
     for (int row = 0; row < 2; ++row) {
         const CRect cell = Cell(row, 0);
@@ -370,7 +370,7 @@ TEST_F(ListCtrlFcoTest, SelectedRowIsHighlightedWithFocusAndButtonFaceWithout)
     const POINT inComponent = {component.right - 3, Middle(component).y};
 
     ::SetFocus(list);
-    ClientPixels pixels = Redrawn();
+    PixelImage pixels = Redrawn();
     EXPECT_EQ(pixels.At(inStatus.x, inStatus.y), list.m_crHighlight);
     EXPECT_EQ(pixels.At(inComponent.x, inComponent.y), list.m_crHighlight);
     EXPECT_EQ(pixels.At(inStatus.x, Middle(Cell(0, 0)).y), list.m_crWindow);
@@ -388,7 +388,7 @@ TEST_F(ListCtrlFcoTest, UnselectedCellsShowTheirOwnBackground)
     AddRow(-1);
     list.SetCellText(0, 0, nullptr, kBlack, mint);
     list.SetCellText(0, 1, nullptr, kBlack, amber);
-    const ClientPixels pixels = Redrawn();
+    const PixelImage pixels = Redrawn();
     const CRect status = Cell(0, 0);
     const CRect fco = Cell(0, 1);
     EXPECT_EQ(pixels.At(status.left + 2, Middle(status).y), mint);
@@ -397,7 +397,7 @@ TEST_F(ListCtrlFcoTest, UnselectedCellsShowTheirOwnBackground)
 
 TEST_F(ListCtrlFcoTest, EmptyListTextShowsOnlyWhileThereAreNoRows)
 {
-    ClientPixels pixels = Redrawn();
+    PixelImage pixels = Redrawn();
     const RECT band = EmptyTextBand();
     int minX = band.right;
     int maxX = -1;

@@ -1,7 +1,7 @@
 // The FCO catalogue at start-up: rows from the description file, ticks and dates from the registry.
 #include "tests/e2e/scenarios/Scenario.h"
 
-#include "tests/e2e/driver/ScreenPixels.h"
+#include "tests/common/PixelImage.h"
 #include "tests/e2e/driver/Text.h"
 #include "res/resource.h"
 
@@ -66,7 +66,7 @@ TEST_F(FcoCatalogue, ListsTheFileFcosInFileOrderWithRegistryDates)
 
 // Black pixels of the ticked cell that the unticked cell shows white at the same place:
 // the tick, drawn inside the white interior of the box that both cells share.
-std::vector<POINT> TickPixels(const ScreenImage& ticked, const ScreenImage& unticked)
+std::vector<POINT> TickPixels(const PixelImage& ticked, const PixelImage& unticked)
 {
     std::vector<POINT> tick;
     for (const POINT& p : ticked.DarkPoints())
@@ -84,11 +84,11 @@ TEST_F(FcoCatalogue, TicksTheInstalledFcoInItsStatusCell)
     const RECT missingCell = list.CellRectOnScreen(1, 0);
 
     // The drawing reaches the screen some time after the dialog is shown.
-    ScreenImage installed, missing;
+    PixelImage installed, missing;
     std::vector<POINT> tick;
     WaitUntil([&] {
-        installed = ScreenImage::Capture(installedCell);
-        missing = ScreenImage::Capture(missingCell);
+        installed = PixelImage::OfScreen(installedCell);
+        missing = PixelImage::OfScreen(missingCell);
         tick = TickPixels(installed, missing);
         return tick.size() >= 15 && TickPixels(missing, installed).empty();
     }, 10000);

@@ -1,6 +1,8 @@
 // A visible window that hosts a CListCtrlFco as the main dialog does, and a copy of its pixels.
 #pragma once
 
+#include "tests/common/PixelImage.h"
+
 #include "listctrl/ListCtrlFco.h"
 
 #include <windows.h>
@@ -45,25 +47,4 @@ private:
     CListCtrlFco& m_list;
     HWND m_hWnd = nullptr;
     std::vector<CheckboxClickSeen> m_clicks;
-};
-
-// What a window's client area shows on the screen, pixel by pixel.
-class ClientPixels {
-public:
-    // Copies the client area of hWnd as the window shows it.
-    static ClientPixels Capture(HWND hWnd);
-
-    int Width() const { return m_width; }
-    int Height() const { return m_height; }
-    // CLR_INVALID outside the copy.
-    COLORREF At(int x, int y) const;
-    // Number of pixels in rect (client coordinates) no brighter than maxChannel in each channel.
-    int CountDark(const RECT& rect, int maxChannel = 64) const;
-    // The rectangle as rows of characters ('#' dark, '.' white, '+' other), for failure messages.
-    std::string Sketch(const RECT& rect) const;
-
-private:
-    int m_width = 0;
-    int m_height = 0;
-    std::vector<COLORREF> m_pixels;
 };
