@@ -2,43 +2,25 @@
 #include "app/FcoDlg.h"
 
 #include "descriptions/DescriptionSyntax.h"
+#include "framework/File.h"
 #include "framework/Strings.h"
 
 #include <new>
 
-namespace {
-// The whole content of fileName; empty when it cannot be opened, read or held in memory.
-std::string ReadWholeFile(const std::string& fileName)
-{
-    const HANDLE file = ::CreateFileA(fileName.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return std::string();
-    std::string bytes;
-    LARGE_INTEGER size = {};
-    if (::GetFileSizeEx(file, &size) && size.QuadPart > 0 && (unsigned long long)size.QuadPart < bytes.max_size()) {
-        try {
-            bytes.resize((std::string::size_type)size.QuadPart);
-        } catch (const std::bad_alloc&) {
-            bytes.clear();
-        }
-        DWORD read = 0;
-        if (!bytes.empty() && ::ReadFile(file, &bytes[0], (DWORD)bytes.size(), &read, nullptr))
-            bytes.resize(read);
-        else
-            bytes.clear();
-    }
-    ::CloseHandle(file);
-    return bytes;
-}
-} // namespace
 
 // Called by FillFcoRows once the FCO key has been normalised.
 void CFcoDlg::ReadDescriptionFile(const std::string& fileName)
 {
+    // A file that cannot be opened, read or held in memory reads as an empty one.
+    std::string bytes;
+    CFile file;
+    if (file.OpenForReading(fileName))
+        file.ReadAll(bytes);
+    file.Close();
+
     DescriptionCatalogue catalogue;
     try {
-        catalogue = ParseDescriptionText(ReadWholeFile(fileName));
+        catalogue = ParseDescriptionText(bytes);
     } catch (const std::bad_alloc&) {
         // A catalogue too large to hold is treated like a missing one.
         return;

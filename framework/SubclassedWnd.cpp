@@ -2,8 +2,6 @@
 #include "framework/SubclassedWnd.h"
 
 namespace {
-const UINT_PTR kSubclassId = 1;
-
 bool IsMouseMessage(UINT msg)
 {
     return msg == WM_MOUSEMOVE || msg == WM_LBUTTONDOWN || msg == WM_LBUTTONUP ||
@@ -14,20 +12,30 @@ bool IsMouseMessage(UINT msg)
 
 BOOL CSubclassedWnd::SubclassWindow(HWND hWnd)
 {
-    if (!hWnd || !::SetWindowSubclass(hWnd, SubclassProc, kSubclassId, (DWORD_PTR)this))
+    if (!hWnd || m_pfnSuper)
         return FALSE;
+    // The object rides in the control's user data: comctl32's subclass table would be looked up
+    // through window properties on every message, which under Wine is a server round trip.
+    ::SetWindowLongPtrA(hWnd, GWLP_USERDATA, (LONG_PTR)this);
+    m_pfnSuper = (WNDPROC)::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, (LONG_PTR)SubclassProc);
+    if (!m_pfnSuper) {
+        ::SetWindowLongPtrA(hWnd, GWLP_USERDATA, 0);
+        return FALSE;
+    }
     return CWnd::SubclassWindow(hWnd);
 }
 
-LRESULT CALLBACK CSubclassedWnd::SubclassProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam,
-                                              UINT_PTR, DWORD_PTR refData)
+LRESULT CALLBACK CSubclassedWnd::SubclassProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    CSubclassedWnd* self = reinterpret_cast<CSubclassedWnd*>(refData);
+    CSubclassedWnd* self = reinterpret_cast<CSubclassedWnd*>(::GetWindowLongPtrA(hWnd, GWLP_USERDATA));
+    const WNDPROC super = self->m_pfnSuper;
     if (msg == WM_NCDESTROY) {
         self->DestroyToolTip();
-        ::RemoveWindowSubclass(hWnd, SubclassProc, kSubclassId);
+        ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, (LONG_PTR)super);
+        ::SetWindowLongPtrA(hWnd, GWLP_USERDATA, 0);
+        self->m_pfnSuper = nullptr;
         self->m_hWnd = nullptr;
-        return ::DefSubclassProc(hWnd, msg, wParam, lParam);
+        return ::CallWindowProcA(super, hWnd, msg, wParam, lParam);
     }
     try {
         if (self->m_hWndToolTip && IsMouseMessage(msg))
@@ -35,7 +43,7 @@ LRESULT CALLBACK CSubclassedWnd::SubclassProc(HWND hWnd, UINT msg, WPARAM wParam
         return self->WindowProc(msg, wParam, lParam);
     } catch (...) {
         // Nothing may unwind through the window manager.
-        return ::DefSubclassProc(hWnd, msg, wParam, lParam);
+        return ::CallWindowProcA(super, hWnd, msg, wParam, lParam);
     }
 }
 
@@ -46,7 +54,7 @@ LRESULT CSubclassedWnd::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
 
 LRESULT CSubclassedWnd::Default(UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    return ::DefSubclassProc(m_hWnd, msg, wParam, lParam);
+    return ::CallWindowProcA(m_pfnSuper, m_hWnd, msg, wParam, lParam);
 }
 
 BOOL CSubclassedWnd::EnableToolTips(BOOL bEnable)

@@ -23,11 +23,11 @@ protected:
     virtual INT_PTR OnToolHitTest(CPoint point, TOOLINFOA* ti) const { return -1; }
 
 private:
-    static LRESULT CALLBACK SubclassProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam,
-                                         UINT_PTR idSubclass, DWORD_PTR refData);
+    static LRESULT CALLBACK SubclassProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam);
     void RelayToToolTip(UINT msg, WPARAM wParam, LPARAM lParam);
     void DestroyToolTip();
 
+    WNDPROC m_pfnSuper = nullptr;
     HWND m_hWndToolTip = nullptr;
     INT_PTR m_nLastToolId = -1;
 };

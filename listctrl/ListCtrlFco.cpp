@@ -4,6 +4,7 @@
 #include "framework/Gdi.h"
 
 #include <new>
+#include <vector>
 
 extern const UINT WM_LISTCTRLFCO_CHECKBOX_CLICKED = ::RegisterWindowMessageA("WM_LISTCTRLFCO_CHECKBOX_CLICKED");
 
@@ -148,12 +149,24 @@ void CListCtrlFco::FreeRowData()
 
 void CListCtrlFco::DeleteAllRows()
 {
-    FreeRowData();
+    // The rows go first and their records after, so no row ever holds a freed record;
+    // that spares resetting every row's item data just before it is deleted.
+    const int count = GetItemCount();
+    std::vector<CellRecords*> records;
+    records.reserve(count);
+    for (int row = 0; row < count; ++row)
+        records.push_back(GetRowData(row));
     DeleteAllItems();
+    for (CellRecords* row : records)
+        delete row;
 }
 
 void CListCtrlFco::UpdateCell(int nItem, int nSubItem)
 {
+    // A list that is not on screen is painted whole when it is shown; asking the window manager
+    // to repaint a hidden cell costs server round trips under Wine and shows nothing.
+    if (!::IsWindowVisible(m_hWnd))
+        return;
     RECT rect;
     if (!GetCellRect(nItem, nSubItem, LVIR_BOUNDS, &rect))
         return;

@@ -46,8 +46,8 @@ void CFcoDlg::InsertFcoColumns(CListCtrlFco& list)
 
     list.m_imageList.Create(IDB_CHECKBOXES, 16, 3, RGB(255, 0, 255));
 
-    // The list view inserts its first column left-aligned whatever it is asked; only a later
-    // change of format centres it.
+    // Windows' list view ignores the alignment of the first column while inserting it; only a
+    // later change of format centres the Status column.
     for (int column = 0; column < kFcoColumnCount; ++column) {
         LVCOLUMNA format = {};
         format.mask = LVCF_FMT | LVCF_SUBITEM;

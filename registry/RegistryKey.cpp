@@ -32,23 +32,23 @@ BOOL CRegistryKey::QueryString(std::string& text, const std::string& valueName)
     if (!m_hKey)
         return FALSE;
     text.clear();
+    // Dates and names fit the first try; each call is a round trip to the registry, so the size is
+    // asked for only when the value is longer. One spare byte: a value stored without its zero
+    // still reads as a terminated text.
+    std::vector<char> buffer(64, '\0');
     DWORD type = 0;
-    DWORD size = 0;
-    if (::RegQueryValueExA(m_hKey, valueName.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
+    DWORD size = (DWORD)buffer.size() - 1;
+    LONG result = ::RegQueryValueExA(m_hKey, valueName.c_str(), nullptr, &type,
+                                     reinterpret_cast<BYTE*>(buffer.data()), &size);
+    if (result == ERROR_MORE_DATA && type == REG_SZ) {
+        buffer.assign(size + 1, '\0');
+        result = ::RegQueryValueExA(m_hKey, valueName.c_str(), nullptr, &type,
+                                    reinterpret_cast<BYTE*>(buffer.data()), &size);
+    }
+    if (result != ERROR_SUCCESS || type != REG_SZ)
         return FALSE;
-    if (type != REG_SZ)
-        return FALSE;
-    // One spare byte: a value stored without its zero still reads as a terminated text.
-    std::vector<char> buffer(size + 1, '\0');
-    DWORD read = size;
-    if (::RegQueryValueExA(m_hKey, valueName.c_str(), nullptr, &type,
-                           reinterpret_cast<BYTE*>(buffer.data()), &read) != ERROR_SUCCESS)
-        return FALSE;
-    if (type != REG_SZ)
-        return FALSE;
-    const DWORD limit = read < size ? read : size;
     DWORD length = 0;
-    while (length < limit && buffer[length] != '\0')
+    while (length < size && buffer[length] != '\0')
         ++length;
     text.assign(buffer.data(), length);
     return TRUE;

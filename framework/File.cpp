@@ -1,0 +1,44 @@
+// Whole-file reading through an owned handle.
+#include "framework/File.h"
+
+#include <new>
+
+BOOL CFile::OpenForReading(const std::string& path)
+{
+    Close();
+    m_hFile = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    return m_hFile != INVALID_HANDLE_VALUE;
+}
+
+BOOL CFile::ReadAll(std::string& bytes)
+{
+    bytes.clear();
+    LARGE_INTEGER size = {};
+    if (m_hFile == INVALID_HANDLE_VALUE || !::GetFileSizeEx(m_hFile, &size))
+        return FALSE;
+    // One read, as the file reports its length; larger files than that are not catalogues.
+    if (size.QuadPart > (LONGLONG)0x7FFFFFFF)
+        return FALSE;
+    try {
+        bytes.resize((std::string::size_type)size.QuadPart);
+    } catch (const std::bad_alloc&) {
+        bytes.clear();
+        return FALSE;
+    }
+    DWORD read = 0;
+    if (!bytes.empty() && !::ReadFile(m_hFile, &bytes[0], (DWORD)bytes.size(), &read, nullptr)) {
+        bytes.clear();
+        return FALSE;
+    }
+    bytes.resize(read);
+    return TRUE;
+}
+
+void CFile::Close()
+{
+    if (m_hFile != INVALID_HANDLE_VALUE) {
+        ::CloseHandle(m_hFile);
+        m_hFile = INVALID_HANDLE_VALUE;
+    }
+}

@@ -1,0 +1,23 @@
+// A file handle owned for the time a file is read, closed with its owner.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+class CFile {
+public:
+    CFile() = default;
+    ~CFile() { Close(); }
+    CFile(const CFile&) = delete;
+    CFile& operator=(const CFile&) = delete;
+
+    // Opens an existing file for reading; others may read and write it meanwhile.
+    BOOL OpenForReading(const std::string& path);
+    // Reads the whole file; FALSE (and no bytes) when it cannot be read or held in memory.
+    BOOL ReadAll(std::string& bytes);
+    void Close();
+
+private:
+    HANDLE m_hFile = INVALID_HANDLE_VALUE;
+};
