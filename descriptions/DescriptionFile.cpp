@@ -7,7 +7,6 @@
 
 #include <new>
 
-
 // Called by FillFcoRows once the FCO key has been normalised.
 void CFcoDlg::ReadDescriptionFile(const std::string& fileName)
 {
