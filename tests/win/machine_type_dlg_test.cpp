@@ -56,6 +56,17 @@ struct MessageBoxAnswer {
 std::string MessageBoxAnswer::caption;
 std::string MessageBoxAnswer::text;
 
+// Presses OK with an empty edit field; the message box it raises is answered and recorded.
+void PressOkWithEmptyName(CMachineTypeDlg& dlg)
+{
+    MessageBoxAnswer::caption.clear();
+    MessageBoxAnswer::text.clear();
+    dlg.m_comboNames.SetWindowText("");
+    const UINT_PTR timer = ::SetTimer(nullptr, 0, 50, MessageBoxAnswer::OnTimer);
+    ::SendMessageA(::GetDlgItem(dlg, IDOK), BM_CLICK, 0, 0);
+    ::KillTimer(nullptr, timer);
+}
+
 // Ends a modal picker that should never have been shown, so a fault cannot hang the run.
 void CALLBACK CancelStrayPicker(HWND, UINT, UINT_PTR id, DWORD)
 {
@@ -69,6 +80,15 @@ class MachineTypeDlgTest : public ::testing::Test {
 protected:
     ScratchFolder folder{"picker"};
     void SetUp() override { folder.Enter(); }
+
+    // A machine-type picker over a.txt and b.txt, shown because there is a choice.
+    bool OpenWithTwoNames(CMachineTypeDlg& dlg)
+    {
+        folder.WriteFile("a.txt");
+        folder.WriteFile("b.txt");
+        dlg.m_bMachineType = TRUE;
+        return dlg.Create();
+    }
 
     INT_PTR RunModal(CMachineTypeDlg& dlg)
     {
@@ -130,17 +150,10 @@ TEST_F(MachineTypeDlgTest, AFolderThatCannotBeListedGivesTheEmptyName)
 
 TEST_F(MachineTypeDlgTest, OkTakesWhateverTheEditFieldHoldsAndRefusesItEmpty)
 {
-    folder.WriteFile("a.txt");
-    folder.WriteFile("b.txt");
     CMachineTypeDlg dlg;
-    dlg.m_bMachineType = TRUE;
-    ASSERT_TRUE(dlg.Create());
+    ASSERT_TRUE(OpenWithTwoNames(dlg));
 
-    dlg.m_comboNames.SetWindowText("");
-    MessageBoxAnswer::caption.clear();
-    const UINT_PTR timer = ::SetTimer(nullptr, 0, 50, MessageBoxAnswer::OnTimer);
-    ::SendMessageA(::GetDlgItem(dlg, IDOK), BM_CLICK, 0, 0);
-    ::KillTimer(nullptr, timer);
+    PressOkWithEmptyName(dlg);
     EXPECT_EQ(MessageBoxAnswer::caption, "Question");
     EXPECT_EQ(MessageBoxAnswer::text, "Choose Type  Machine !");
     EXPECT_FALSE(dlg.HasEnded());
@@ -156,11 +169,8 @@ TEST_F(MachineTypeDlgTest, OkTakesWhateverTheEditFieldHoldsAndRefusesItEmpty)
 
 TEST_F(MachineTypeDlgTest, CancelLeavesTheSelectionEmpty)
 {
-    folder.WriteFile("a.txt");
-    folder.WriteFile("b.txt");
     CMachineTypeDlg dlg;
-    dlg.m_bMachineType = TRUE;
-    ASSERT_TRUE(dlg.Create());
+    ASSERT_TRUE(OpenWithTwoNames(dlg));
     ::SendMessageA(::GetDlgItem(dlg, IDCANCEL), BM_CLICK, 0, 0);
     EXPECT_TRUE(dlg.HasEnded());
     EXPECT_EQ(dlg.GetResult(), IDCANCEL);
@@ -221,11 +231,7 @@ TEST_F(RestoreModeTest, ListsExportFilesAndPreselectsTheLastOneListed)
                                                "Tallyroll_15-03-06  10-00-00-PM"}));
     EXPECT_EQ(dlg.m_comboNames.GetWindowText(), LastListed());
 
-    MessageBoxAnswer::text.clear();
-    dlg.m_comboNames.SetWindowText("");
-    const UINT_PTR timer = ::SetTimer(nullptr, 0, 50, MessageBoxAnswer::OnTimer);
-    ::SendMessageA(::GetDlgItem(dlg, IDOK), BM_CLICK, 0, 0);
-    ::KillTimer(nullptr, timer);
+    PressOkWithEmptyName(dlg);
     EXPECT_EQ(MessageBoxAnswer::text, "Choose Name  File Name !");
     dlg.DestroyWindow();
 }

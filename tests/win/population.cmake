@@ -1,18 +1,15 @@
 # The normalising pass and the filling of the FCO list against the real Wine registry and a real dialog.
 mendwright_windows_test(win_population_tests
     ${CMAKE_CURRENT_LIST_DIR}/fco_values_test.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/fco_population_test.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/support/ScratchFolder.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/fco_population_test.cpp)
 target_link_libraries(win_population_tests PRIVATE win_test_support)
 
 # Figures, not a test: the pass and the filling against the bare calls they are built on.
 add_executable(bench_population
     ${CMAKE_SOURCE_DIR}/tests/bench/bench_population.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/support/TestRegistry.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/support/ScratchFolder.cpp
     ${MENDWRIGHT_RESOURCES})
 target_include_directories(bench_population PRIVATE ${CMAKE_SOURCE_DIR})
-target_link_libraries(bench_population PRIVATE mendwright_core)
+target_link_libraries(bench_population PRIVATE win_test_support)
 if(MINGW)
     target_link_options(bench_population PRIVATE -static)
 endif()

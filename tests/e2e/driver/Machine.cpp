@@ -1,7 +1,7 @@
 // The machine around the program: the FCO registry keys and the fixed folders it looks at or writes.
 #include "tests/e2e/driver/Machine.h"
 
-#include "tests/e2e/driver/Files.h"
+#include "tests/common/Files.h"
 
 namespace e2e {
 

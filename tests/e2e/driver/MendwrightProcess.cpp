@@ -1,7 +1,7 @@
 // The real Mendwright.exe started in a scratch folder, watched and finally ended by its own handle.
 #include "tests/e2e/driver/MendwrightProcess.h"
 
-#include "tests/e2e/driver/Files.h"
+#include "tests/common/Files.h"
 #include "tests/e2e/driver/ScratchFolder.h"
 #include "res/resource.h"
 

@@ -1,7 +1,7 @@
 // A working folder for one scenario under C:\e2e\, made with given files and removed afterwards.
 #include "tests/e2e/driver/ScratchFolder.h"
 
-#include "tests/e2e/driver/Files.h"
+#include "tests/common/Files.h"
 
 #include <windows.h>
 

@@ -1,7 +1,7 @@
 // The Machine Type picker at start-up: when it is skipped, what it offers and how its answers end.
 #include "tests/e2e/scenarios/Scenario.h"
 
-#include "tests/e2e/driver/Files.h"
+#include "tests/common/Files.h"
 #include "res/resource.h"
 
 #include <gmock/gmock.h>
@@ -20,33 +20,33 @@ const std::vector<ScratchFile> kThreeMachinesAndDecoys = {
     {"x.TXT", "upper-case extension"},
 };
 
-class MachineTypePicker : public Scenario {};
+class MachineTypePicker : public Scenario {
+protected:
+    // With no choice to make the picker is never shown: the main dialog opens at once
+    // for the name taken. Were the picker shown, it would wait for an answer and the
+    // main dialog would never come.
+    void ExpectMainDialogWithoutPicker(const std::vector<ScratchFile>& files, const std::string& machine)
+    {
+        ScratchFolder folder(ScratchName(), files);
+        ASSERT_TRUE(folder.Ready());
+        MendwrightProcess app(folder);
+        ASSERT_TRUE(app.Started()) << app.StartError();
+
+        const Window main = app.WaitForMainDialog();
+        ASSERT_TRUE(main) << app.DescribeWindows();
+        EXPECT_FALSE(app.FindDialogWithControl(IDC_COMBO_NAMES));
+        EXPECT_EQ(std::string(kMachineLabel) + machine, main.Child(IDC_STATIC_MACHINE).Text());
+    }
+};
 
 TEST_F(MachineTypePicker, WithoutDescriptionFilesTheMainDialogOpensForTheEmptyName)
 {
-    ScratchFolder folder(ScratchName(), {{"notes.txt.bak", "not a description file"}});
-    ASSERT_TRUE(folder.Ready());
-    MendwrightProcess app(folder);
-    ASSERT_TRUE(app.Started()) << app.StartError();
-
-    // Were the picker shown, it would wait for an answer and the main dialog would never come.
-    const Window main = app.WaitForMainDialog();
-    ASSERT_TRUE(main) << app.DescribeWindows();
-    EXPECT_FALSE(app.FindDialogWithControl(IDC_COMBO_NAMES));
-    EXPECT_EQ(kMachineLabel, main.Child(IDC_STATIC_MACHINE).Text());
+    ExpectMainDialogWithoutPicker({{"notes.txt.bak", "not a description file"}}, "");
 }
 
 TEST_F(MachineTypePicker, WithOneDescriptionFileItsNameIsTakenWithoutAsking)
 {
-    ScratchFolder folder(ScratchName(), {{"press.txt", "01/01/06\nEND;\n"}});
-    ASSERT_TRUE(folder.Ready());
-    MendwrightProcess app(folder);
-    ASSERT_TRUE(app.Started()) << app.StartError();
-
-    const Window main = app.WaitForMainDialog();
-    ASSERT_TRUE(main) << app.DescribeWindows();
-    EXPECT_FALSE(app.FindDialogWithControl(IDC_COMBO_NAMES));
-    EXPECT_EQ(std::string(kMachineLabel) + "press", main.Child(IDC_STATIC_MACHINE).Text());
+    ExpectMainDialogWithoutPicker({{"press.txt", "01/01/06\nEND;\n"}}, "press");
 }
 
 TEST_F(MachineTypePicker, OffersTheSortedTxtBaseNamesWithTheFirstPreselected)

@@ -1,10 +1,8 @@
-// File-system helpers for the Wine drive the program sees: whole files, listings, tree removal.
+// File-system helpers for the test programs on the Wine drive: whole files, listings, tree removal.
 #pragma once
 
 #include <string>
 #include <vector>
-
-namespace e2e {
 
 bool PathExists(const std::string& path);
 bool IsFolder(const std::string& path);
@@ -19,5 +17,3 @@ std::vector<std::string> ListFolder(const std::string& folder);
 bool RemoveTree(const std::string& path);
 // Joins a folder and a name with exactly one backslash between them.
 std::string JoinPath(const std::string& folder, const std::string& name);
-
-} // namespace e2e

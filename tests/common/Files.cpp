@@ -1,11 +1,9 @@
-// File-system helpers for the Wine drive the program sees: whole files, listings, tree removal.
-#include "tests/e2e/driver/Files.h"
+// File-system helpers for the test programs on the Wine drive: whole files, listings, tree removal.
+#include "tests/common/Files.h"
 
 #include <windows.h>
 
 #include <algorithm>
-
-namespace e2e {
 
 bool PathExists(const std::string& path)
 {
@@ -100,5 +98,3 @@ bool RemoveTree(const std::string& path)
     }
     return !PathExists(path);
 }
-
-} // namespace e2e
