@@ -9,10 +9,10 @@
 
 BOOL CFcoApp::InitInstance()
 {
-    // The list view and the other common controls must be registered before
-    // the first dialog template that names them is created.
-    INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_WIN95_CLASSES};
-    ::InitCommonControlsEx(&controls);
+    // The list view and the other common controls must be registered before the first
+    // dialog template that names them is created. InitCommonControls, unlike its Ex
+    // successor, is there on a Windows 95 without a later common-controls update.
+    ::InitCommonControls();
 
     CMachineTypeDlg machineTypeDlg(nullptr);
     machineTypeDlg.m_bMachineType = TRUE;

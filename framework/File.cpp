@@ -14,14 +14,18 @@ BOOL CFile::OpenForReading(const std::string& path)
 BOOL CFile::ReadAll(std::string& bytes)
 {
     bytes.clear();
-    LARGE_INTEGER size = {};
-    if (m_hFile == INVALID_HANDLE_VALUE || !::GetFileSizeEx(m_hFile, &size))
+    if (m_hFile == INVALID_HANDLE_VALUE)
+        return FALSE;
+    // GetFileSize, not GetFileSizeEx: the program must load on every Windows the machines run.
+    DWORD sizeHigh = 0;
+    const DWORD size = ::GetFileSize(m_hFile, &sizeHigh);
+    if (size == INVALID_FILE_SIZE && ::GetLastError() != NO_ERROR)
         return FALSE;
     // One read, as the file reports its length; larger files than that are not catalogues.
-    if (size.QuadPart > (LONGLONG)0x7FFFFFFF)
+    if (sizeHigh != 0 || size > 0x7FFFFFFF)
         return FALSE;
     try {
-        bytes.resize((std::string::size_type)size.QuadPart);
+        bytes.resize((std::string::size_type)size);
     } catch (const std::bad_alloc&) {
         bytes.clear();
         return FALSE;

@@ -1,14 +1,51 @@
 #!/usr/bin/env bash
-# Fails when a program imports any DLL other than Windows' own.
+# Fails unless Windows 2000, XP and Server 2003 can load the program: every function
+# it imports must be listed in windows-imports.txt with an NT version no newer than
+# 2000, and the header must not ask for a newer subsystem.
+#   check-imports.sh EXE [LIST]
 set -u
 exe=${1:?program}
-allowed='^(KERNEL32|USER32|GDI32|COMCTL32|COMDLG32|ADVAPI32|SHELL32|VERSION|msvcrt)\.dll$'
+list=${2:-$(dirname "$0")/windows-imports.txt}
 objdump=$(command -v i686-w64-mingw32-objdump || command -v objdump)
-dlls=$("$objdump" -p "$exe" | sed -n 's/^[[:space:]]*DLL Name: //p')
-[ -n "$dlls" ] || { echo "no import table read from $exe" >&2; exit 1; }
-bad=$(printf '%s\n' "$dlls" | grep -v -i -E "$allowed")
-printf 'imports: %s\n' $dlls
-if [ -n "$bad" ]; then
-    echo "not a Windows DLL: $bad" >&2
-    exit 1
-fi
+[ -f "$exe" ] || { echo "no program at $exe" >&2; exit 1; }
+
+header=$("$objdump" -p "$exe") || { echo "cannot read $exe" >&2; exit 1; }
+
+# One "DLL function" line per import; an import by ordinal reads "DLL #ordinal".
+imports=$(printf '%s\n' "$header" | awk '
+    /^[[:space:]]*DLL Name:/ { dll = $3; next }
+    /^[[:space:]]*$/         { next }
+    /^[^\t ]/                { dll = "" }
+    dll != "" && $1 ~ /^[0-9a-f]+$/ && NF == 3 { print dll, $3; next }
+    dll != "" && $1 ~ /^[0-9a-f]+$/ && NF == 2 && $2 ~ /^[0-9]+$/ { print dll, "#" $2 }')
+[ -n "$imports" ] || { echo "no import table read from $exe" >&2; exit 1; }
+
+status=0
+verdicts=$(awk -v list="$list" '
+    BEGIN {
+        while ((getline line < list) > 0) {
+            if (line ~ /^[[:space:]]*(#|$)/) continue
+            split(line, f)
+            nt[toupper(f[1]) " " f[2]] = f[3]
+        }
+        ok["NT4"] = 1; ok["2000"] = 1
+    }
+    {
+        key = toupper($1) " " $2
+        if (!(key in nt))      print "NOT LISTED " $1 " " $2
+        else if (!(nt[key] in ok)) print "TOO NEW    " $1 " " $2 " (Windows " nt[key] ")"
+        else count++
+    }
+    END { print "checked " count " imports" }' <<<"$imports")
+printf '%s\n' "$verdicts"
+grep -q -E '^(NOT LISTED|TOO NEW)' <<<"$verdicts" && status=1
+
+# Windows 2000 is version 5.0: a header asking for more is refused by its loader.
+for field in MajorOSystemVersion MajorSubsystemVersion; do
+    major=$(printf '%s\n' "$header" | awk -v f="$field" '$1 == f { print $2 }')
+    if [ -z "$major" ] || [ "$major" -gt 5 ]; then
+        echo "header $field is ${major:-missing}: Windows 2000 would not load the program" >&2
+        status=1
+    fi
+done
+exit $status

@@ -4,7 +4,13 @@ mendwright_windows_test(win_dialog_tests
     ${CMAKE_CURRENT_LIST_DIR}/machine_type_dlg_test.cpp)
 target_link_libraries(win_dialog_tests PRIVATE win_test_support)
 
-# The import table may name Windows' own DLLs only: anything else would have to
-# be shipped beside the program.
-add_test(NAME mendwright_imports_only_windows_dlls
-         COMMAND ${CMAKE_SOURCE_DIR}/tests/harness/check-imports.sh $<TARGET_FILE:Mendwright>)
+# Windows 2000, XP and Server 2003 must load the program: every imported function is listed with
+# the oldest Windows that has it, and nothing newer than Windows 2000 is allowed.
+add_test(NAME mendwright_loads_on_windows_2000_and_later
+         COMMAND ${CMAKE_SOURCE_DIR}/tests/harness/check-imports.sh ${MENDWRIGHT_EXE})
+# The check itself must catch what it is for: a test program, linked with winpthread like the
+# product once was, imports Windows Vista's GetTickCount64.
+add_test(NAME import_check_refuses_a_vista_import
+         COMMAND ${CMAKE_SOURCE_DIR}/tests/harness/check-imports.sh $<TARGET_FILE:win_dialog_tests>)
+set_tests_properties(import_check_refuses_a_vista_import PROPERTIES
+    PASS_REGULAR_EXPRESSION "TOO NEW +KERNEL32.dll GetTickCount64 \\(Windows Vista\\)")

@@ -34,9 +34,9 @@ bool IsVisibleDialog(const Window& window)
 }
 } // namespace
 
-std::string MendwrightExePath()
+std::string ProgramPathFromEnvironment(const char* variable)
 {
-    const char* configured = std::getenv("MENDWRIGHT_EXE");
+    const char* configured = std::getenv(variable);
     std::string path = configured ? configured : "";
     if (!path.empty() && path[0] == '/') {
         for (char& c : path)
@@ -47,12 +47,21 @@ std::string MendwrightExePath()
     return path;
 }
 
+std::string MendwrightExePath()
+{
+    return ProgramPathFromEnvironment("MENDWRIGHT_EXE");
+}
+
 MendwrightProcess::MendwrightProcess(const ScratchFolder& folder)
+    : MendwrightProcess(folder, MendwrightExePath())
+{
+}
+
+MendwrightProcess::MendwrightProcess(const ScratchFolder& folder, const std::string& exe)
     : m_outputPath(folder.Path() + ".out")
 {
-    const std::string exe = MendwrightExePath();
     if (exe.empty()) {
-        m_startError = "MENDWRIGHT_EXE is not set";
+        m_startError = "no program to start: MENDWRIGHT_EXE (or the probe's variable) is not set";
         return;
     }
     SECURITY_ATTRIBUTES inheritable = {sizeof(inheritable), nullptr, TRUE};

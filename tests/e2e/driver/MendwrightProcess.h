@@ -16,7 +16,9 @@ namespace e2e {
 
 class ScratchFolder;
 
-// Mendwright.exe as a Windows path: MENDWRIGHT_EXE, where a Unix path is taken through drive Z:.
+// A program named by an environment variable, as a Windows path (a Unix path through drive Z:).
+std::string ProgramPathFromEnvironment(const char* variable);
+// Mendwright.exe: MENDWRIGHT_EXE.
 std::string MendwrightExePath();
 
 class MendwrightProcess {
@@ -24,6 +26,8 @@ public:
     // Starts the program with the folder as its current directory. Its standard output and
     // standard error go to a file beside the folder, so the folder itself gains no file.
     explicit MendwrightProcess(const ScratchFolder& folder);
+    // Another program started the same way (a probe beside the tests).
+    MendwrightProcess(const ScratchFolder& folder, const std::string& exe);
     // Ends the program if it still runs (TerminateProcess on its own handle, then a bounded wait).
     ~MendwrightProcess();
     MendwrightProcess(const MendwrightProcess&) = delete;

@@ -25,7 +25,12 @@ protected:
     static std::string ScratchName()
     {
         const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        return std::string(test->test_suite_name()) + "." + test->name();
+        std::string name = std::string(test->test_suite_name()) + "." + test->name();
+        // Parameterised tests carry slashes in their names; a folder name cannot.
+        for (char& c : name)
+            if (c == '/')
+                c = '.';
+        return name;
     }
 
     Machine machine;

@@ -1,14 +1,13 @@
 // The FCO catalogue at start-up: rows from the description file, ticks and dates from the registry.
 #include "tests/e2e/scenarios/Scenario.h"
 
-#include "tests/common/PixelImage.h"
 #include "tests/e2e/driver/Text.h"
+#include "tests/e2e/driver/Ticks.h"
 #include "res/resource.h"
 
 #include <gmock/gmock.h>
 
 #include <memory>
-#include <sstream>
 
 using ::testing::AnyOf;
 using ::testing::ElementsAre;
@@ -64,41 +63,13 @@ TEST_F(FcoCatalogue, ListsTheFileFcosInFileOrderWithRegistryDates)
     EXPECT_THAT(list.RowTexts(1), ElementsAre("", "457", "Loader", "", "Replaces the loader belt"));
 }
 
-// Black pixels of the ticked cell that the unticked cell shows white at the same place:
-// the tick, drawn inside the white interior of the box that both cells share.
-std::vector<POINT> TickPixels(const PixelImage& ticked, const PixelImage& unticked)
-{
-    std::vector<POINT> tick;
-    for (const POINT& p : ticked.DarkPoints())
-        if (unticked.At(p.x, p.y) == RGB(255, 255, 255))
-            tick.push_back(p);
-    return tick;
-}
-
 TEST_F(FcoCatalogue, TicksTheInstalledFcoInItsStatusCell)
 {
     ASSERT_NO_FATAL_FAILURE(StartWithCatalogue(kPressCatalogue));
     const ListViewReader list = app->ReadList(main.Child(IDC_LIST_FCO));
     ASSERT_EQ(2, list.RowCount());
-    const RECT installedCell = list.CellRectOnScreen(0, 0);
-    const RECT missingCell = list.CellRectOnScreen(1, 0);
-
-    // The drawing reaches the screen some time after the dialog is shown.
-    PixelImage installed, missing;
-    std::vector<POINT> tick;
-    WaitUntil([&] {
-        installed = PixelImage::OfScreen(installedCell);
-        missing = PixelImage::OfScreen(missingCell);
-        tick = TickPixels(installed, missing);
-        return tick.size() >= 15 && TickPixels(missing, installed).empty();
-    }, 10000);
-
-    ASSERT_FALSE(installed.Empty()) << DescribeRect(installedCell);
-    std::ostringstream pictures;
-    pictures << "installed row:\n" << installed.Sketch() << "missing row:\n" << missing.Sketch();
-    // Seven strokes of three pixels make the tick.
-    EXPECT_GE(tick.size(), 15u) << pictures.str();
-    EXPECT_TRUE(TickPixels(missing, installed).empty()) << pictures.str();
+    std::string pictures;
+    EXPECT_TRUE(ShowsTickOnlyIn(list, 0, 1, &pictures)) << pictures;
 }
 
 TEST_F(FcoCatalogue, RewritesTheFcoKeyInNormalFormAndReportsWhatItRead)

@@ -1,0 +1,73 @@
+// Every Windows version class the program tells apart: its classification, and a start-up
+// from the picker to the ticked catalogue, with Wine reporting that version.
+#include "tests/e2e/scenarios/Scenario.h"
+
+#include "tests/e2e/driver/Text.h"
+#include "tests/e2e/driver/Ticks.h"
+#include "tests/e2e/driver/WindowsVersion.h"
+#include "res/resource.h"
+
+#include <gmock/gmock.h>
+
+#include <string>
+
+using ::testing::ElementsAre;
+
+namespace e2e {
+namespace {
+
+const char* const kCatalogue =
+    "12/10/06@catalogue\n"
+    "101@Main controller@Faster start-up\n"
+    "102@Imaging head@New firmware\n"
+    "END;\n";
+
+// The classification printed by a probe built from the program's own GetOsVersion.
+std::string OsVersionProbePath()
+{
+    return ProgramPathFromEnvironment("MENDWRIGHT_OS_PROBE");
+}
+
+class WindowsVersions : public Scenario, public ::testing::WithParamInterface<WindowsVersionClass> {};
+
+TEST_P(WindowsVersions, ClassifiesTheSystemAndStartsWithTheTickedCatalogue)
+{
+    const WindowsVersionClass version = GetParam();
+    const WindowsVersionOverride reported({"Mendwright.exe", "os_version_probe.exe"}, version.wineName);
+    ASSERT_TRUE(reported.Ready());
+    ASSERT_TRUE(machine.SetFcoValue("FCO101 controller firmware", "14/03/06 by service"));
+    // Two machine types, so that the picker asks.
+    ScratchFolder folder(ScratchName(), {{"QX-200.txt", kCatalogue}, {"QX-300.txt", kCatalogue}});
+    ASSERT_TRUE(folder.Ready());
+
+    {
+        MendwrightProcess probe(folder, OsVersionProbePath());
+        ASSERT_TRUE(probe.Started()) << probe.StartError();
+        ASSERT_TRUE(probe.WaitForExit());
+        EXPECT_EQ(std::to_string(version.classification) + "\n", WithBareLineFeeds(probe.StandardOutput()));
+    }
+
+    MendwrightProcess app(folder);
+    ASSERT_TRUE(app.Started()) << app.StartError();
+    const Window picker = app.WaitForPicker();
+    ASSERT_TRUE(picker) << app.DescribeWindows();
+    EXPECT_THAT(picker.Child(IDC_COMBO_NAMES).ComboItems(), ElementsAre("QX-200", "QX-300"));
+    ASSERT_TRUE(picker.Click(IDOK));
+
+    const Window main = app.WaitForMainDialog();
+    ASSERT_TRUE(main) << app.DescribeWindows();
+    const ListViewReader list = app.ReadList(main.Child(IDC_LIST_FCO));
+    ASSERT_EQ(2, list.RowCount());
+    EXPECT_THAT(list.RowTexts(0), ElementsAre("", "101", "Main controller", "14/03/06", "Faster start-up"));
+    EXPECT_THAT(list.RowTexts(1), ElementsAre("", "102", "Imaging head", "", "New firmware"));
+    std::string pictures;
+    EXPECT_TRUE(ShowsTickOnlyIn(list, 0, 1, &pictures)) << pictures;
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryClass, WindowsVersions, ::testing::ValuesIn(AllWindowsVersionClasses()),
+                         [](const ::testing::TestParamInfo<WindowsVersionClass>& info) {
+                             return std::string(info.param.wineName);
+                         });
+
+} // namespace
+} // namespace e2e
