@@ -133,6 +133,7 @@ void CFcoDlg::OnSelectAll()
 // Clears every tick; the registry changes only at the next Update Registry.
 void CFcoDlg::OnRemoveAll()
 {
+    CListBulkUpdate bulk(m_listFco);
     for (int row = 0; row < m_listFco.GetItemCount(); ++row)
         m_listFco.SetCheckState(row, 0, 0);
 }

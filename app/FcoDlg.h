@@ -38,7 +38,8 @@ public:
     HICON m_hIcon;
     char m_szDescription[5000];
 
-    // FCO list population
+    // FCO list population. Rows are ticked from the last normalising pass's records;
+    // IsFcoInRegistry reads one FCO's value live.
     void InsertFcoColumns(CListCtrlFco& list);
     void FillFcoRows();
     void AddFcoRow(const std::string& identifier, const std::string& component,
@@ -63,4 +64,6 @@ protected:
 private:
     // Labels of the machine name, the FCO date and the information line.
     CFont m_fontLabel;
+    // What the last normalising pass left in the key, by FCO identifier.
+    FcoDates m_fcoDates;
 };

@@ -3,6 +3,8 @@
 
 #include "registry/Token.h"
 
+#include <algorithm>
+
 namespace
 {
 const char kSeparator = '@';
@@ -23,34 +25,34 @@ bool StartsWith(const std::string& line, const char (&prefix)[5])
 }
 }  // namespace
 
-DescriptionCatalogue ParseDescriptionText(const std::string& bytes)
+void ParseDescriptionText(const std::string& bytes, DescriptionSink& sink)
 {
-    DescriptionCatalogue catalogue;
-
     // Editors sometimes pad a file with zeros; the text is what comes before the first one.
-    const std::string text = bytes.substr(0, bytes.find('\0'));
+    const std::string::size_type textEnd = std::min(bytes.find('\0'), bytes.size());
 
     std::string::size_type position = 0;
     bool firstLine = true;
-    while (position < text.size())
+    DescriptionRow row;
+    while (position < textEnd)
     {
-        const std::string::size_type lineFeed = text.find('\n', position);
+        std::string::size_type lineFeed = bytes.find('\n', position);
+        if (lineFeed >= textEnd)
+            lineFeed = std::string::npos;
         const bool endsWithLineFeed = lineFeed != std::string::npos;
-        const std::string::size_type lineEnd = endsWithLineFeed ? lineFeed : text.size();
+        const std::string::size_type lineEnd = endsWithLineFeed ? lineFeed : textEnd;
 
-        const std::string::size_type start = text.find_first_not_of(" \t", position);
+        const std::string::size_type start = bytes.find_first_not_of(" \t", position);
         std::string line;
         if (start != std::string::npos && start < lineEnd)
-            line = text.substr(start, lineEnd - start);
-        position = endsWithLineFeed ? lineFeed + 1 : text.size();
+            line.assign(bytes, start, lineEnd - start);
+        position = endsWithLineFeed ? lineFeed + 1 : textEnd;
 
         if (firstLine)
         {
             // The date is shown as written; only the carriage return of a CRLF line end goes.
             if (endsWithLineFeed && !line.empty() && line.back() == '\r')
                 line.pop_back();
-            catalogue.hasDateLine = true;
-            catalogue.date = GetToken(line, 0, kSeparator);
+            sink.OnDate(GetToken(line, 0, kSeparator));
             firstLine = false;
             continue;
         }
@@ -61,11 +63,25 @@ DescriptionCatalogue ParseDescriptionText(const std::string& bytes)
         if (StartsWith(line, "@---"))
             continue;
 
-        DescriptionRow row;
         row.identifier = Trim(GetToken(line, 0, kSeparator));
         row.component = Trim(GetToken(line, 1, kSeparator));
         row.description = Trim(GetToken(line, 2, kSeparator));
-        catalogue.rows.push_back(row);
+        sink.OnRow(row);
     }
-    return catalogue;
+}
+
+DescriptionCatalogue ParseDescriptionText(const std::string& bytes)
+{
+    struct Collector : DescriptionSink
+    {
+        DescriptionCatalogue catalogue;
+        void OnDate(const std::string& date) override
+        {
+            catalogue.hasDateLine = true;
+            catalogue.date = date;
+        }
+        void OnRow(const DescriptionRow& row) override { catalogue.rows.push_back(row); }
+    } collector;
+    ParseDescriptionText(bytes, collector);
+    return collector.catalogue;
 }

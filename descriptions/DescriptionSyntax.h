@@ -18,5 +18,16 @@ struct DescriptionCatalogue
     std::vector<DescriptionRow> rows;  // in file order
 };
 
+// Receives a description file's content in file order, one row at a time, so that a large
+// catalogue never needs a second copy of all its rows.
+class DescriptionSink
+{
+public:
+    virtual ~DescriptionSink() = default;
+    virtual void OnDate(const std::string& date) = 0;
+    virtual void OnRow(const DescriptionRow& row) = 0;
+};
+
 // Parses the whole content of a description file. Any bytes are accepted; nothing is cut.
+void ParseDescriptionText(const std::string& bytes, DescriptionSink& sink);
 DescriptionCatalogue ParseDescriptionText(const std::string& bytes);

@@ -93,6 +93,45 @@ int CListCtrlFco::InsertRow(int nItem, LPCSTR lpszText, COLORREF crText, COLORRE
     return index;
 }
 
+int CListCtrlFco::InsertRow(int nItem, const std::vector<std::string>& texts, CellRecords records)
+{
+    if (nItem < 0)
+        return -1;
+    CellRecords* owned = new (std::nothrow) CellRecords();
+    if (!owned)
+        return -1;
+    owned->swap(records);
+    LVITEMA item = {};
+    item.mask = LVIF_TEXT | LVIF_PARAM;
+    item.iItem = nItem;
+    item.pszText = const_cast<LPSTR>(texts.empty() ? "" : texts.front().c_str());
+    item.lParam = (LPARAM)owned;
+    const int index = InsertItem(&item);
+    if (index < 0) {
+        delete owned;
+        return index;
+    }
+    // A new row's cells are empty already; an empty text needs no message.
+    for (size_t column = 1; column < texts.size(); ++column)
+        if (!texts[column].empty())
+            SetItemText(index, (int)column, texts[column].c_str());
+    return index;
+}
+
+void CListCtrlFco::BeginBulkUpdate()
+{
+    if (m_nBulkDepth++ == 0 && m_hWnd)
+        SendMessage(WM_SETREDRAW, FALSE);
+}
+
+void CListCtrlFco::EndBulkUpdate()
+{
+    if (m_nBulkDepth <= 0 || --m_nBulkDepth > 0 || !m_hWnd)
+        return;
+    SendMessage(WM_SETREDRAW, TRUE);
+    ::InvalidateRect(m_hWnd, nullptr, TRUE);
+}
+
 BOOL CListCtrlFco::SetCellText(int nItem, int nSubItem, LPCSTR lpszText)
 {
     if (!IsCellInRange(nItem, nSubItem))
@@ -163,9 +202,9 @@ void CListCtrlFco::DeleteAllRows()
 
 void CListCtrlFco::UpdateCell(int nItem, int nSubItem)
 {
-    // A list that is not on screen is painted whole when it is shown; asking the window manager
-    // to repaint a hidden cell costs server round trips under Wine and shows nothing.
-    if (!::IsWindowVisible(m_hWnd))
+    // A list that is not on screen, or in bulk update, is painted whole later; asking the
+    // window manager to repaint a single cell now costs server round trips under Wine.
+    if (m_nBulkDepth > 0 || !::IsWindowVisible(m_hWnd))
         return;
     RECT rect;
     if (!GetCellRect(nItem, nSubItem, LVIR_BOUNDS, &rect))
@@ -178,11 +217,16 @@ BOOL CListCtrlFco::GetCellRect(int nItem, int nSubItem, int nArea, RECT* pRect) 
 {
     if (!IsCellInRange(nItem, nSubItem))
         return FALSE;
+    return CellBounds(nItem, nSubItem, nArea, pRect, GetColumnCount());
+}
+
+BOOL CListCtrlFco::CellBounds(int nItem, int nSubItem, int nArea, RECT* pRect, int nColumns) const
+{
     BOOL result = GetSubItemRect(nItem, nSubItem, nArea, pRect);
     // Column 0's bounds are reported as the whole row; it really ends where column 1 begins.
-    if (nSubItem == 0 && GetColumnCount() > 1) {
+    if (nSubItem == 0 && nColumns > 1) {
         RECT next;
-        result = GetCellRect(nItem, 1, LVIR_BOUNDS, &next);
+        result = GetSubItemRect(nItem, 1, LVIR_BOUNDS, &next);
         pRect->right = next.left;
     }
     return result;
@@ -239,7 +283,7 @@ void CListCtrlFco::OnLButtonDown(UINT nFlags, CPoint point)
         int column = -1;
         for (int i = 0; i < columns; ++i) {
             CRect rect;
-            if (GetCellRect(row, i, LVIR_BOUNDS, &rect) && rect.PtInRect(point)) {
+            if (CellBounds(row, i, LVIR_BOUNDS, &rect, columns) && rect.PtInRect(point)) {
                 column = i;
                 break;
             }
@@ -318,8 +362,9 @@ LRESULT CListCtrlFco::OnCustomDraw(NMLVCUSTOMDRAW* pDraw)
     const COLORREF crBackground = cell ? cell->crBackground : m_crWindow;
     pDraw->clrTextBk = crBackground;
 
+    // The list view names only cells that exist.
     CRect rect;
-    GetCellRect(row, column, LVIR_BOUNDS, &rect);
+    CellBounds(row, column, LVIR_BOUNDS, &rect, GetColumnCount());
     if (cell && cell->nCheckState != -1) {
         DrawCheckCell(row, column, pDraw->nmcd.hdc, crText, crBackground, rect, records);
         return CDRF_SKIPDEFAULT;

@@ -4,6 +4,9 @@
 #include "framework/Controls.h"
 #include "listctrl/CellData.h"
 
+#include <string>
+#include <vector>
+
 // Sent to the parent after a click toggled a check box: wParam row, lParam column.
 extern const UINT WM_LISTCTRLFCO_CHECKBOX_CLICKED;
 
@@ -13,6 +16,10 @@ public:
 
     int InsertRow(int nItem, LPCSTR lpszText);
     int InsertRow(int nItem, LPCSTR lpszText, COLORREF crText, COLORREF crBackground);
+    // Inserts a whole row at once: texts[i] is the text of column i, records its cell records
+    // (one per column). One insertion carries the first text and the records; each further
+    // non-empty text costs one more message. -1 when the row cannot be inserted.
+    int InsertRow(int nItem, const std::vector<std::string>& texts, CellRecords records);
     BOOL SetCellText(int nItem, int nSubItem, LPCSTR lpszText);
     BOOL SetCellText(int nItem, int nSubItem, LPCSTR lpszText, COLORREF crText, COLORREF crBackground);
     BOOL SetCheckState(int nItem, int nSubItem, int nState);
@@ -21,6 +28,13 @@ public:
     void UpdateCell(int nItem, int nSubItem);
     BOOL GetCellRect(int nItem, int nSubItem, int nArea, RECT* pRect) const;
     int GetColumnCount() const;
+
+    // Bulk work (filling, refilling, clearing every tick) runs between these: the list neither
+    // redraws nor repaints single cells until the outermost EndBulkUpdate, which repaints it
+    // once. Under Wine every item change with redraw on also moves the header, so a list
+    // filled with redraw on slows down faster than it grows.
+    void BeginBulkUpdate();
+    void EndBulkUpdate();
 
     // The dialog forwards the list's NM_CUSTOMDRAW here; the result goes back to the list.
     LRESULT OnCustomDraw(NMLVCUSTOMDRAW* pDraw);
@@ -46,6 +60,8 @@ private:
     CellRecords* GetRowData(int nItem) const;
     static CellData* CellOf(CellRecords* pRecords, int nSubItem);
     bool IsCellInRange(int nItem, int nSubItem) const;
+    // GetCellRect without the range check, for cells already known to exist.
+    BOOL CellBounds(int nItem, int nSubItem, int nArea, RECT* pRect, int nColumns) const;
     void FreeRowData();
     void OnLButtonDown(UINT nFlags, CPoint point);
     LRESULT OnPaint(WPARAM wParam, LPARAM lParam);
@@ -56,4 +72,18 @@ private:
                        const RECT& rcCell, CellRecords* pRecords);
     void DrawCellText(int nItem, int nSubItem, HDC hDC, COLORREF crText, COLORREF crBackground,
                       const RECT& rcCell, CellRecords* pRecords);
+
+    int m_nBulkDepth = 0;
+};
+
+// Holds a list in bulk update for the time of a scope.
+class CListBulkUpdate {
+public:
+    explicit CListBulkUpdate(CListCtrlFco& list) : m_list(list) { m_list.BeginBulkUpdate(); }
+    ~CListBulkUpdate() { m_list.EndBulkUpdate(); }
+    CListBulkUpdate(const CListBulkUpdate&) = delete;
+    CListBulkUpdate& operator=(const CListBulkUpdate&) = delete;
+
+private:
+    CListCtrlFco& m_list;
 };

@@ -1,13 +1,12 @@
-// Filling the main dialog's FCO list: its columns, one row per catalogue FCO, ticks and dates from the registry.
-#include "app/FcoDlg.h"
+// Filling the FCO list: its five columns and one row per catalogue FCO, ticked where installed.
+#include "registry/FcoListPopulation.h"
 
-#include "framework/Strings.h"
-#include "registry/FcoValues.h"
 #include "registry/RegistryKey.h"
 #include "registry/WrapText.h"
 #include "res/resource.h"
 
-#include <cstdio>
+#include <utility>
+#include <vector>
 
 namespace {
 struct FcoColumn {
@@ -32,7 +31,7 @@ const COLORREF kBlack = RGB(0, 0, 0);
 const COLORREF kWhite = RGB(255, 255, 255);
 } // namespace
 
-void CFcoDlg::InsertFcoColumns(CListCtrlFco& list)
+void InsertFcoColumns(CListCtrlFco& list)
 {
     const int width = list.GetWindowRect().Width() - 2;
     int given = 0;
@@ -57,44 +56,31 @@ void CFcoDlg::InsertFcoColumns(CListCtrlFco& list)
     }
 }
 
-// Called at start-up and after a restore of the key.
-void CFcoDlg::FillFcoRows()
+int AppendFcoRow(CListCtrlFco& list, const std::string& identifier, const std::string& component,
+                 const std::string& description, BOOL installed, const std::string& date)
 {
-    m_listFco.DeleteAllRows();
-    LoadFcoValues();
-    ReadDescriptionFile(FormatString("%s.txt", m_strMachineName.c_str()));
+    // The cells as a row inserted empty and then set cell by cell would leave them: the Status
+    // cell in the list's own colours with its check box, FCO and component black on white, the
+    // date and the description in the system's window colours.
+    CellRecords cells(kFcoColumnCount);
+    cells[0].crText = list.m_crWindowText;
+    cells[0].crBackground = list.m_crWindow;
+    cells[0].nCheckState = installed ? 1 : 0;
+    for (int column = 1; column <= 2; ++column) {
+        cells[column].crText = kBlack;
+        cells[column].crBackground = kWhite;
+    }
+    const std::vector<std::string> texts = {"", identifier, component, date, WrapText80(description)};
+    return list.InsertRow(list.GetItemCount(), texts, std::move(cells));
 }
 
-void CFcoDlg::LoadFcoValues()
-{
-    m_aFco = NormaliseFcoKey(HKEY_LOCAL_MACHINE, m_strFcoKey, m_strToday, stdout);
-}
-
-void CFcoDlg::AddFcoRow(const std::string& identifier, const std::string& component,
-                        const std::string& description)
-{
-    std::string date;
-    const BOOL installed = IsFcoInRegistry(identifier, date);
-
-    // Each cell repaints itself as it is set; the lock folds them into one repaint of the row.
-    ::LockWindowUpdate(m_listFco);
-    const int row = m_listFco.GetItemCount();
-    m_listFco.InsertRow(row, "");
-    m_listFco.SetCheckState(row, 0, installed ? 1 : 0);
-    m_listFco.SetCellText(row, 1, identifier.c_str(), kBlack, kWhite);
-    m_listFco.SetCellText(row, 2, component.c_str(), kBlack, kWhite);
-    m_listFco.SetCellText(row, 3, date.c_str());
-    m_listFco.SetCellText(row, 4, WrapText80(description).c_str());
-    ::LockWindowUpdate(nullptr);
-}
-
-BOOL CFcoDlg::IsFcoInRegistry(const std::string& identifier, std::string& date)
+BOOL IsFcoInRegistry(const std::string& fcoKey, const std::string& identifier, std::string& date)
 {
     // The empty name is the key's default value, which records no FCO.
     if (identifier.empty())
         return FALSE;
     CRegistryKey key;
-    if (!key.Open(HKEY_LOCAL_MACHINE, m_strFcoKey))
+    if (!key.Open(HKEY_LOCAL_MACHINE, fcoKey))
         return FALSE;
     return key.QueryString(date, identifier);
 }

@@ -19,3 +19,13 @@ FcoRecord NormaliseFcoValue(const std::string& valueName, const std::string& dat
         record.szName.erase(0, 3);
     return record;
 }
+
+FcoDates IndexFcoRecords(const std::vector<FcoRecord>& records)
+{
+    FcoDates dates;
+    dates.reserve(records.size());
+    for (const FcoRecord& record : records)
+        if (!record.szName.empty())
+            dates[record.szName] = record.szDate;
+    return dates;
+}

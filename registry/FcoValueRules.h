@@ -2,6 +2,8 @@
 #pragma once
 
 #include <string>
+#include <unordered_map>
+#include <vector>
 
 struct FcoRecord
 {
@@ -13,3 +15,9 @@ struct FcoRecord
 // that holds no '/'. A first word of any length is kept whole: cutting it would rename the FCO.
 FcoRecord NormaliseFcoValue(const std::string& valueName, const std::string& data,
                             const std::string& today);
+
+// FCO identifier -> installation date, as the key holds them once the pass has written its
+// records back: a later record of a name overwrites an earlier one, and a record without a name
+// is not written.
+using FcoDates = std::unordered_map<std::string, std::string>;
+FcoDates IndexFcoRecords(const std::vector<FcoRecord>& records);

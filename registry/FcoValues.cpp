@@ -40,10 +40,9 @@ std::vector<FcoRecord> NormaliseFcoKey(HKEY root, const std::string& fcoKey, con
         valueCount == 0)
         return records;
 
-    if (diagnostics) {
-        std::fprintf(diagnostics, "\nNumber of values: %d\n", (int)valueCount);
-        std::fflush(diagnostics);
-    }
+    // The lines go out in one write at the end: under Wine each write to a console or to the
+    // null device costs up to a millisecond, which a key of thousands of values would feel.
+    std::string lines = "\nNumber of values: " + std::to_string(valueCount) + "\n";
 
     // Everything is read and normalised before the key is deleted, so that the key is missing
     // only while the records are written back.
@@ -55,15 +54,16 @@ std::vector<FcoRecord> NormaliseFcoKey(HKEY root, const std::string& fcoKey, con
         std::string data;
         if (EnumValueName(key.m_hKey, i, nameBuffer, name)) {
             key.QueryString(data, name);
-            if (diagnostics)
-                std::fprintf(diagnostics, "(%d) %s\n", (int)i + 1, name.c_str());
+            lines += "(" + std::to_string(i + 1) + ") " + name.c_str() + "\n";
         } else {
             everyNameRead = false;
         }
         records.push_back(NormaliseFcoValue(name, data, today));
     }
-    if (diagnostics)
+    if (diagnostics) {
+        std::fwrite(lines.data(), 1, lines.size(), diagnostics);
         std::fflush(diagnostics);
+    }
 
     // A value whose name could not be read cannot be written back: keep the key and write the
     // normalised values next to the old ones rather than lose it.

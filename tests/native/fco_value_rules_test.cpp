@@ -47,3 +47,11 @@ TEST(NormaliseFcoValue, KeepsLongIdentifierWhole)
     const std::string identifier = "A123456789B123456789C123456789D123456789";
     EXPECT_EQ(identifier, NormaliseFcoValue("FCO" + identifier + " note", "15/07/06", kToday).szName);
 }
+
+TEST(IndexFcoRecordsTest, KeepsWhatTheRewrittenKeyHolds)
+{
+    // "FCO456" and "456" meet under one name: the later record is the one written last.
+    const FcoDates dates = IndexFcoRecords({{"456", "01/01/06"}, {"", "02/02/06"}, {"457", "03/03/06"},
+                                            {"456", "04/04/06"}});
+    EXPECT_EQ(dates, (FcoDates{{"456", "04/04/06"}, {"457", "03/03/06"}}));
+}

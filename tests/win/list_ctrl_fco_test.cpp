@@ -456,6 +456,42 @@ TEST_F(ListCtrlFcoTest, EachCellLabelIsAToolOfItsOwn)
     EXPECT_EQ(list.ToolHitTest(CPoint(last.left + 5, last.bottom + 20), &ti), -1);
 }
 
+TEST_F(ListCtrlFcoTest, WholeRowsGoInWithTheirTextsAndRecordsAndBulkWorkPaintsOnceAtTheEnd)
+{
+    AddRow(0);
+    Redrawn();
+    const int paintsBefore = host->Paints();
+    {
+        CListBulkUpdate bulk(list);
+        for (int i = 0; i < 30; ++i) {
+            CellRecords cells(5);
+            cells[0].nCheckState = i % 2;
+            cells[1].crBackground = RGB(0, 0, 255);
+            ASSERT_EQ(list.InsertRow(list.GetItemCount(), {"", "45" + std::to_string(i), "Loader", "", "belt"},
+                                     std::move(cells)),
+                      i + 1);
+        }
+        // Single-cell changes, which repaint at once outside bulk work, wait too.
+        ASSERT_TRUE(list.SetCheckState(0, 0, 1));
+        ASSERT_TRUE(list.SetCellText(1, 3, "14/03/06"));
+        for (MSG msg; ::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);)
+            ::DispatchMessageA(&msg);
+        EXPECT_EQ(host->Paints(), paintsBefore);
+    }
+    ::UpdateWindow(list);
+    EXPECT_EQ(host->Paints(), paintsBefore + 1);
+
+    EXPECT_EQ(list.GetItemText(1, 1), "450");
+    EXPECT_EQ(list.GetItemText(1, 3), "14/03/06");
+    EXPECT_EQ(list.GetItemText(2, 4), "belt");
+    EXPECT_EQ(list.GetCheckState(2, 0), 1);
+    EXPECT_EQ(Record(2, 1).crBackground, RGB(0, 0, 255));
+    const PixelImage pixels = PixelImage::OfClient(list);
+    EXPECT_EQ(CountColour(pixels, TickPixels(Cell(0, 0), true), kBlack), 21) << pixels.Sketch(Cell(0, 0));
+    EXPECT_EQ(CountColour(pixels, TickPixels(Cell(1, 0), true), kBlack), 0) << pixels.Sketch(Cell(1, 0));
+    EXPECT_EQ(CountColour(pixels, TickPixels(Cell(2, 0), true), kBlack), 21) << pixels.Sketch(Cell(2, 0));
+}
+
 TEST_F(ListCtrlFcoTest, DeleteAllRowsFreesTheRecordsAndEmptiesTheList)
 {
     WatchRecordsOfNewRows(3);

@@ -83,6 +83,8 @@ LRESULT ListCtrlFcoHost::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam)
             LRESULT result = 0;
             switch (header->code) {
             case NM_CUSTOMDRAW:
+                if (reinterpret_cast<NMCUSTOMDRAW*>(header)->dwDrawStage == CDDS_PREPAINT)
+                    ++m_paints;
                 return m_list.OnCustomDraw(reinterpret_cast<NMLVCUSTOMDRAW*>(header));
             case NM_CLICK:
                 m_list.OnClick(header, &result);

@@ -36,6 +36,8 @@ public:
     // The frame, the list's parent.
     HWND Window() const { return m_hWnd; }
     const std::vector<CheckboxClickSeen>& CheckboxClicks() const { return m_clicks; }
+    // How often the list has begun to paint itself (custom draw's pre-paint stage).
+    int Paints() const { return m_paints; }
     // Destroys the list window now; the list object sees WM_DESTROY.
     void Destroy();
 
@@ -47,4 +49,5 @@ private:
     CListCtrlFco& m_list;
     HWND m_hWnd = nullptr;
     std::vector<CheckboxClickSeen> m_clicks;
+    int m_paints = 0;
 };
