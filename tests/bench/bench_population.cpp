@@ -1,8 +1,9 @@
-// Figures for the normalising pass and the filling of the FCO list, each against the bare calls it is built on.
+// Figures for the normalising pass, the filling of the FCO list and the start-up, each beside the
+// cheapest correct way to do the same work here, measured in the same run.
 #include "app/FcoDlg.h"
 #include "framework/Strings.h"
 #include "registry/FcoValues.h"
-#include "registry/TimeStamp.h"
+#include "res/resource.h"
 #include "tests/win/support/ScratchFolder.h"
 #include "tests/win/support/TestRegistry.h"
 
@@ -11,25 +12,32 @@
 #include <commctrl.h>
 #include <fcntl.h>
 #include <io.h>
+#include <psapi.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <functional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace {
 const int kRepeats = 5;
 const int kValueCount = 1000;
-// The catalogue sizes may be given as arguments, to see how the times grow. On screen every
-// inserted row is repainted, so the shown case uses a smaller catalogue to keep the run short.
-int kCatalogueRows = 10000;
-int kShownRows = 1000;
 const char kBenchKey[] = "SOFTWARE\\MendwrightBench\\FCO";
 // The key the dialog chooses when neither product's probe key exists.
 const char kDialogFcoKey[] = "SOFTWARE\\Velmora\\FCO";
 const char kMachine[] = "BENCH";
+const char kMainCaption[] = "Mendwright - Version 1.10";
+// Files whose presence spares the start-up its warnings, so that nothing waits for an answer.
+const char* const kEnvironmentFiles[] = {
+    "C:\\Tovren\\farreach\\bin\\service\\JavaService.exe",
+    "C:\\Program Files\\Quarra Backup\\QuarraBackup.exe",
+    "C:\\Quarra\\Util\\Mendwright\\Mendwright.exe",
+};
 
 double Seconds(const std::function<void()>& work)
 {
@@ -44,38 +52,45 @@ double Seconds(const std::function<void()>& work)
 double Median(std::vector<double> samples)
 {
     std::sort(samples.begin(), samples.end());
-    return samples[samples.size() / 2];
+    return samples.empty() ? 0 : samples[samples.size() / 2];
 }
 
-void Report(const char* what, const std::vector<double>& measured, const std::vector<double>& baseline)
+void Report(const std::string& what, const std::vector<double>& measured, const std::vector<double>& baseline,
+            const char* baselineName = "baseline")
 {
     const double m = Median(measured);
     const double b = Median(baseline);
-    std::printf("%-58s %9.1f ms   baseline %9.1f ms   ratio %.2f\n", what, m * 1000, b * 1000, m / b);
+    std::printf("  %-46s %9.1f ms   %s %9.1f ms   ratio %5.2f\n", what.c_str(), m * 1000, baselineName, b * 1000,
+                b > 0 ? m / b : 0.0);
+    std::fflush(stdout);
 }
 
+// ---------------------------------------------------------------------------------------------
+// The registry floor: what any rewrite of the key must do.
+
 // The FCO key as installers leave it: remarks after names and dates, some dates missing.
-void SeedInstallerKey(const char* path)
+void SeedInstallerKey(const char* path, int values, int step = 1)
 {
     DeleteKeyTree(HKEY_LOCAL_MACHINE, path);
     HKEY key;
     if (::RegCreateKeyA(HKEY_LOCAL_MACHINE, path, &key) != ERROR_SUCCESS)
         return;
-    for (int i = 0; i < kValueCount; ++i) {
+    for (int i = 0; i < values; ++i) {
         char name[64], data[64];
-        std::snprintf(name, sizeof(name), "FCO%05d remote support", i);
+        std::snprintf(name, sizeof(name), "FCO%05d remote support", i * step);
         std::snprintf(data, sizeof(data), i % 7 ? "15/07/06 by engineer %d" : "yes %d", i);
-        ::RegSetValueExA(key, name, 0, REG_SZ, (const BYTE*)data, (DWORD)strlen(data) + 1);
+        ::RegSetValueExA(key, name, 0, REG_SZ, (const BYTE*)data, (DWORD)std::strlen(data) + 1);
     }
     ::RegCloseKey(key);
 }
 
-// What any rewrite of the key must do: read every name and datum, delete the key, write each back.
-void BareRewrite(const char* path)
+// Enumerate and read every value, delete the key, write every value back; answers what it read.
+std::unordered_map<std::string, std::string> BareRewrite(const char* path)
 {
+    std::unordered_map<std::string, std::string> read;
     HKEY key;
     if (::RegOpenKeyA(HKEY_LOCAL_MACHINE, path, &key) != ERROR_SUCCESS)
-        return;
+        return read;
     DWORD count = 0, longestName = 0, longestData = 0;
     ::RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &count, &longestName,
                        &longestData, nullptr, nullptr);
@@ -92,77 +107,122 @@ void BareRewrite(const char* path)
     ::RegDeleteKeyA(key, "");
     ::RegCloseKey(key);
     if (::RegCreateKeyA(HKEY_LOCAL_MACHINE, path, &key) != ERROR_SUCCESS)
-        return;
-    for (const auto& value : values)
+        return read;
+    for (const auto& value : values) {
         ::RegSetValueExA(key, value.first.c_str(), 0, REG_SZ, (const BYTE*)value.second.c_str(),
                          (DWORD)value.second.size() + 1);
+        read[value.first] = value.second;
+    }
     ::RegCloseKey(key);
+    return read;
 }
+
+// Standard output (descriptor 1, where the program's pass writes its diagnostics) goes to a file
+// for the life of the object, as a redirected console would take it; figures are printed after.
+class StdoutToFile {
+public:
+    StdoutToFile()
+    {
+        char folder[MAX_PATH];
+        ::GetTempPathA(MAX_PATH, folder);
+        ::GetTempFileNameA(folder, "mwb", 0, m_path);
+        std::fflush(stdout);
+        m_saved = _dup(1);
+        const int file = _open(m_path, _O_WRONLY | _O_CREAT | _O_TRUNC, _S_IREAD | _S_IWRITE);
+        _dup2(file, 1);
+        _close(file);
+    }
+    ~StdoutToFile()
+    {
+        std::fflush(stdout);
+        _dup2(m_saved, 1);
+        _close(m_saved);
+        ::DeleteFileA(m_path);
+    }
+    StdoutToFile(const StdoutToFile&) = delete;
+    StdoutToFile& operator=(const StdoutToFile&) = delete;
+
+private:
+    char m_path[MAX_PATH] = {};
+    int m_saved = -1;
+};
 
 void BenchNormalisingPass()
 {
-    char folder[MAX_PATH], path[MAX_PATH];
-    ::GetTempPathA(MAX_PATH, folder);
-    ::GetTempFileNameA(folder, "mwb", 0, path);
-    std::FILE* diagnostics = std::fopen(path, "w");
-
     std::vector<double> pass, bare;
-    for (int r = 0; r < kRepeats; ++r) {
-        SeedInstallerKey(kBenchKey);
-        pass.push_back(Seconds([&] { NormaliseFcoKey(HKEY_LOCAL_MACHINE, kBenchKey, "31/12/99", diagnostics); }));
-        SeedInstallerKey(kBenchKey);
-        bare.push_back(Seconds([] { BareRewrite(kBenchKey); }));
+    {
+        StdoutToFile diagnostics;
+        for (int r = 0; r < kRepeats; ++r) {
+            SeedInstallerKey(kBenchKey, kValueCount);
+            pass.push_back(Seconds([] { NormaliseFcoKey(HKEY_LOCAL_MACHINE, kBenchKey, "31/12/99", stdout); }));
+            SeedInstallerKey(kBenchKey, kValueCount);
+            bare.push_back(Seconds([] { BareRewrite(kBenchKey); }));
+        }
     }
-    std::fclose(diagnostics);
-    ::DeleteFileA(path);
     DeleteKeyTree(HKEY_LOCAL_MACHINE, "SOFTWARE\\MendwrightBench");
 
-    std::printf("Normalising pass, key of %d values, median of %d:\n", kValueCount, kRepeats);
-    Report("  NormaliseFcoKey (diagnostics to a file)", pass, bare);
+    std::printf("Normalising pass, key of %d values (diagnostics to a file), median of %d:\n", kValueCount,
+                kRepeats);
+    Report("NormaliseFcoKey", pass, bare, "enumerate-read-rewrite");
 }
 
-// A plain report list of the same size, in a window of its own.
+// ---------------------------------------------------------------------------------------------
+// The list floor: a plain report list of the same shape, filled the cheapest way.
+
+using Rows = std::vector<std::vector<std::string>>;
+
+void InsertPlainColumns(HWND hWndList)
+{
+    const int widths[] = {49, 82, 281, 99, 0};
+    for (int column = 0; column < 5; ++column) {
+        LVCOLUMNA info = {};
+        info.mask = LVCF_WIDTH | LVCF_TEXT;
+        info.cx = widths[column];
+        info.pszText = const_cast<char*>("column");
+        ::SendMessageA(hWndList, LVM_INSERTCOLUMNA, column, (LPARAM)&info);
+    }
+}
+
+// Redraw off around the loop, one insertion per row carrying its item data, the other columns'
+// texts set, one invalidation at the end.
+void FillPlainList(HWND hWndList, const Rows& rows)
+{
+    ::SendMessageA(hWndList, WM_SETREDRAW, FALSE, 0);
+    ::SendMessageA(hWndList, LVM_DELETEALLITEMS, 0, 0);
+    for (int row = 0; row < (int)rows.size(); ++row) {
+        LVITEMA item = {};
+        item.mask = LVIF_TEXT | LVIF_PARAM;
+        item.iItem = row;
+        item.pszText = const_cast<char*>(rows[row][0].c_str());
+        item.lParam = row;
+        ::SendMessageA(hWndList, LVM_INSERTITEMA, 0, (LPARAM)&item);
+        for (int column = 1; column < 5; ++column) {
+            LVITEMA text = {};
+            text.iSubItem = column;
+            text.pszText = const_cast<char*>(rows[row][column].c_str());
+            ::SendMessageA(hWndList, LVM_SETITEMTEXTA, row, (LPARAM)&text);
+        }
+    }
+    ::SendMessageA(hWndList, WM_SETREDRAW, TRUE, 0);
+    ::InvalidateRect(hWndList, nullptr, TRUE);
+}
+
 struct PlainList {
     HWND hWndParent = nullptr;
     HWND hWndList = nullptr;
 
-    PlainList()
+    explicit PlainList(bool virtualList)
     {
-        hWndParent = ::CreateWindowExA(0, "STATIC", "plain", WS_POPUP | WS_CAPTION, 0, 0, 700, 500, nullptr,
+        hWndParent = ::CreateWindowExA(0, "STATIC", "plain", WS_POPUP | WS_CAPTION, 600, 0, 560, 460, nullptr,
                                        nullptr, ::GetModuleHandleA(nullptr), nullptr);
-        hWndList = ::CreateWindowExA(0, WC_LISTVIEWA, "",
-                                     WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT | LVS_SINGLESEL |
-                                         LVS_SHOWSELALWAYS | LVS_NOSORTHEADER,
-                                     4, 48, 532, 380, hWndParent, nullptr, ::GetModuleHandleA(nullptr), nullptr);
+        const DWORD style = WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS |
+                            LVS_NOSORTHEADER | (virtualList ? LVS_OWNERDATA : 0);
+        hWndList = ::CreateWindowExA(0, WC_LISTVIEWA, "", style, 4, 48, 532, 380, hWndParent, nullptr,
+                                     ::GetModuleHandleA(nullptr), nullptr);
         ::SendMessageA(hWndList, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT | LVS_EX_FLATSB);
-        const int widths[] = {49, 82, 281, 99, 0};
-        for (int column = 0; column < 5; ++column) {
-            LVCOLUMNA info = {};
-            info.mask = LVCF_WIDTH | LVCF_TEXT;
-            info.cx = widths[column];
-            info.pszText = const_cast<char*>("column");
-            ::SendMessageA(hWndList, LVM_INSERTCOLUMNA, column, (LPARAM)&info);
-        }
+        InsertPlainColumns(hWndList);
     }
     ~PlainList() { ::DestroyWindow(hWndParent); }
-
-    void Fill(const std::vector<std::vector<std::string>>& rows)
-    {
-        ::SendMessageA(hWndList, LVM_DELETEALLITEMS, 0, 0);
-        for (int row = 0; row < (int)rows.size(); ++row) {
-            LVITEMA item = {};
-            item.mask = LVIF_TEXT;
-            item.iItem = row;
-            item.pszText = const_cast<char*>(rows[row][0].c_str());
-            ::SendMessageA(hWndList, LVM_INSERTITEMA, 0, (LPARAM)&item);
-            for (int column = 1; column < 5; ++column) {
-                LVITEMA text = {};
-                text.iSubItem = column;
-                text.pszText = const_cast<char*>(rows[row][column].c_str());
-                ::SendMessageA(hWndList, LVM_SETITEMTEXTA, row, (LPARAM)&text);
-            }
-        }
-    }
 };
 
 std::string Catalogue(int rows)
@@ -179,96 +239,282 @@ std::string Catalogue(int rows)
     return text + "END;\r\n";
 }
 
-// Every tenth FCO of the catalogue installed, in normal form.
+// Every tenth FCO of the catalogue installed, at most kValueCount of them, as installers write them.
 void SeedDialogKey(int rows)
 {
     DeleteKeyTree(HKEY_LOCAL_MACHINE, "SOFTWARE\\Palvane");
     DeleteKeyTree(HKEY_LOCAL_MACHINE, "SOFTWARE\\Velmora");
-    HKEY key;
-    if (::RegCreateKeyA(HKEY_LOCAL_MACHINE, kDialogFcoKey, &key) != ERROR_SUCCESS)
-        return;
-    for (int i = 0; i < rows; i += 10) {
-        char name[16];
-        std::snprintf(name, sizeof(name), "%05d", i);
-        ::RegSetValueExA(key, name, 0, REG_SZ, (const BYTE*)"15/07/06", 9);
-    }
-    ::RegCloseKey(key);
+    const int values = std::min(kValueCount, std::max(1, rows / 10));
+    SeedInstallerKey(kDialogFcoKey, values, std::max(1, rows / values));
 }
 
+struct FillFigures {
+    std::vector<double> fill, plain, virtualList;
+};
+
 // FillFcoRows against filling the plain list with the texts it produced, alternately.
-void MeasureFill(CFcoDlg& dlg, PlainList& plain, std::vector<double>& fill, std::vector<double>& bare)
+FillFigures MeasureFill(CFcoDlg& dlg, PlainList& plain, PlainList& owner, int rows, bool shown)
 {
+    ScratchFolder folder("bench_population");
+    folder.Enter();
+    folder.WriteFile(std::string(kMachine) + ".txt", Catalogue(rows));
+    SeedDialogKey(rows);
+    const int showCommand = shown ? SW_SHOWNOACTIVATE : SW_HIDE;
+    ::ShowWindow(dlg, showCommand);
+    ::ShowWindow(plain.hWndParent, showCommand);
+    ::ShowWindow(owner.hWndParent, showCommand);
+
+    FillFigures figures;
     dlg.FillFcoRows();
     CListCtrlFco& list = dlg.m_listFco;
-    std::vector<std::vector<std::string>> rows(list.GetItemCount());
-    for (int row = 0; row < (int)rows.size(); ++row)
+    Rows texts(list.GetItemCount());
+    for (int row = 0; row < (int)texts.size(); ++row)
         for (int column = 0; column < 5; ++column)
-            rows[row].push_back(list.GetItemText(row, column));
+            texts[row].push_back(list.GetItemText(row, column));
     for (int r = 0; r < kRepeats; ++r) {
-        fill.push_back(Seconds([&] { dlg.FillFcoRows(); }));
-        bare.push_back(Seconds([&] { plain.Fill(rows); }));
+        // Painting is part of the work on screen; each side pays its own before the clock stops.
+        figures.fill.push_back(Seconds([&] {
+            dlg.FillFcoRows();
+            ::UpdateWindow(dlg);
+        }));
+        figures.plain.push_back(Seconds([&] {
+            FillPlainList(plain.hWndList, texts);
+            ::UpdateWindow(plain.hWndParent);
+        }));
+        figures.virtualList.push_back(Seconds([&] {
+            ::SendMessageA(owner.hWndList, LVM_SETITEMCOUNT, texts.size(), 0);
+            ::InvalidateRect(owner.hWndList, nullptr, TRUE);
+            ::UpdateWindow(owner.hWndParent);
+        }));
     }
+    return figures;
 }
 
 void BenchListFilling()
 {
-    ScratchFolder folder("bench_population");
-    folder.Enter();
-    const std::string file = std::string(kMachine) + ".txt";
-
-    // The pass lists every value on standard output; these figures should not drown in it.
-    std::fflush(stdout);
-    const int savedStdout = _dup(1);
-    const int nul = _open("NUL", _O_WRONLY);
-    _dup2(nul, 1);
-
-    std::vector<double> hiddenFill, hiddenBare, shownFill, shownBare;
+    const int sizes[] = {1000, 10000};
+    std::vector<std::pair<std::string, FillFigures>> results;
     {
+        StdoutToFile diagnostics;
         CFcoDlg dlg;
         dlg.m_strMachineName = kMachine;
-        PlainList plain;
+        PlainList plain(false), owner(true);
         if (dlg.Create()) {
-            // At start-up the list is filled before the dialog is shown.
-            folder.WriteFile(file, Catalogue(kCatalogueRows));
-            SeedDialogKey(kCatalogueRows);
-            MeasureFill(dlg, plain, hiddenFill, hiddenBare);
-
-            // On screen every inserted row costs a repaint, in the plain list as much as in ours.
-            folder.WriteFile(file, Catalogue(kShownRows));
-            SeedDialogKey(kShownRows);
-            ::ShowWindow(dlg, SW_SHOWNORMAL);
-            ::ShowWindow(plain.hWndParent, SW_SHOWNOACTIVATE);
-            MeasureFill(dlg, plain, shownFill, shownBare);
+            dlg.m_listFco.SetWindowPos(nullptr, 4, 48, 532, 380, 0);
+            for (const bool shown : {false, true})
+                for (const int rows : sizes)
+                    results.emplace_back(FormatString("%s, %5d rows", shown ? "on screen" : "hidden   ", rows),
+                                         MeasureFill(dlg, plain, owner, rows, shown));
             dlg.DestroyWindow();
         }
     }
-
-    std::fflush(stdout);
-    _dup2(savedStdout, 1);
-    _close(nul);
-    _close(savedStdout);
     DeleteKeyTree(HKEY_LOCAL_MACHINE, "SOFTWARE\\Velmora");
 
-    if (hiddenFill.empty()) {
+    if (results.empty()) {
         std::printf("List filling: the dialog could not be created (no display?)\n");
         return;
     }
-    std::printf("List filling (every tenth FCO installed), median of %d:\n", kRepeats);
-    Report(FormatString("  FillFcoRows, %d rows, list hidden (start-up, restore)", kCatalogueRows).c_str(),
-           hiddenFill, hiddenBare);
-    Report(FormatString("  FillFcoRows, %d rows, list on screen", kShownRows).c_str(), shownFill, shownBare);
+    std::printf("List filling, FillFcoRows (pass and rows) against a plain report list filled with redraw off\n"
+                "and item data in the insert (and, for reference, a virtual list), median of %d:\n",
+                kRepeats);
+    for (const auto& result : results)
+        Report("FillFcoRows " + result.first, result.second.fill, result.second.plain, "plain list");
+    for (const auto& result : results)
+        Report("virtual list " + result.first, result.second.virtualList, result.second.plain, "plain list");
+    const double hidden1k = Median(results[0].second.fill), hidden10k = Median(results[1].second.fill);
+    const double shown1k = Median(results[2].second.fill), shown10k = Median(results[3].second.fill);
+    std::printf("  growth from 1,000 to 10,000 rows: hidden %.1f times, on screen %.1f times\n",
+                hidden10k / hidden1k, shown10k / shown1k);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Start-up to the visible dialog, from outside, against a bare dialog doing the same pass and fill.
+
+// The bare dialog: the main dialog's own template, the registry floor over the FCO key, the
+// catalogue split at '@' into a plain report list with redraw off, then shown.
+INT_PTR CALLBACK BareDialogProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_INITDIALOG) {
+        const HWND list = ::GetDlgItem(hWnd, IDC_LIST_FCO);
+        ::SetWindowPos(list, nullptr, 4, 48, 532, 380, 0);
+        ::SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT | LVS_EX_FLATSB);
+        InsertPlainColumns(list);
+        const std::unordered_map<std::string, std::string> installed = BareRewrite(kDialogFcoKey);
+
+        std::string text;
+        if (std::FILE* file = std::fopen((const char*)lParam, "rb")) {
+            char buffer[65536];
+            for (size_t got; (got = std::fread(buffer, 1, sizeof(buffer), file)) > 0;)
+                text.append(buffer, got);
+            std::fclose(file);
+        }
+        Rows rows;
+        size_t position = text.find('\n');
+        while (position != std::string::npos && position + 1 < text.size()) {
+            const size_t end = text.find('\n', position + 1);
+            const std::string line = text.substr(position + 1, end - position - 1);
+            position = end;
+            if (line.compare(0, 4, "END;") == 0)
+                break;
+            const size_t at1 = line.find('@'), at2 = line.find('@', at1 + 1);
+            const std::string id = line.substr(0, at1);
+            const auto date = installed.find(id);
+            rows.push_back({"", id, line.substr(at1 + 1, at2 - at1 - 1),
+                            date == installed.end() ? "" : date->second, line.substr(at2 + 1)});
+        }
+        FillPlainList(list, rows);
+        return TRUE;
+    }
+    if (msg == WM_CLOSE)
+        ::PostQuitMessage(0);
+    return FALSE;
+}
+
+int RunBareDialog(const char* catalogue)
+{
+    ::InitCommonControls();
+    const HWND dialog = ::CreateDialogParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN), nullptr,
+                                             BareDialogProc, (LPARAM)catalogue);
+    if (!dialog)
+        return 1;
+    ::ShowWindow(dialog, SW_SHOWNORMAL);
+    MSG msg;
+    while (::GetMessageA(&msg, nullptr, 0, 0) > 0)
+        if (!::IsDialogMessageA(dialog, &msg))
+            ::DispatchMessageA(&msg);
+    return 0;
+}
+
+struct VisibleSearch {
+    DWORD processId;
+    bool found;
+};
+
+BOOL CALLBACK FindVisibleMain(HWND hWnd, LPARAM lParam)
+{
+    auto* search = reinterpret_cast<VisibleSearch*>(lParam);
+    DWORD owner = 0;
+    ::GetWindowThreadProcessId(hWnd, &owner);
+    char caption[64] = {};
+    if (owner == search->processId && ::IsWindowVisible(hWnd) && ::GetWindowTextA(hWnd, caption, sizeof(caption)) &&
+        std::strcmp(caption, kMainCaption) == 0) {
+        search->found = true;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+struct StartUp {
+    double seconds = 0;
+    SIZE_T peakWorkingSet = 0;
+};
+
+// Starts commandLine in folder and polls until its main dialog is visible; then ends it.
+StartUp TimeStartUp(const std::string& commandLine, const std::string& folder)
+{
+    StartUp result;
+    // The program's diagnostics go to a file, as from a console redirected by the engineer.
+    SECURITY_ATTRIBUTES inheritable = {sizeof(inheritable), nullptr, TRUE};
+    const std::string outputPath = folder + "output.txt";
+    const HANDLE output = ::CreateFileA(outputPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                        &inheritable, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof(startup);
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = output;
+    startup.hStdError = output;
+    PROCESS_INFORMATION info = {};
+    std::string mutableLine = commandLine;
+    LARGE_INTEGER frequency, start, now;
+    ::QueryPerformanceFrequency(&frequency);
+    ::QueryPerformanceCounter(&start);
+    const BOOL started = ::CreateProcessA(nullptr, &mutableLine[0], nullptr, nullptr, TRUE, 0, nullptr,
+                                          folder.c_str(), &startup, &info);
+    ::CloseHandle(output);
+    if (!started)
+        return result;
+    VisibleSearch search = {info.dwProcessId, false};
+    for (int polls = 0; polls < 60000 && !search.found; ++polls) {
+        ::EnumWindows(FindVisibleMain, (LPARAM)&search);
+        if (!search.found)
+            ::Sleep(1);
+    }
+    ::QueryPerformanceCounter(&now);
+    if (search.found)
+        result.seconds = double(now.QuadPart - start.QuadPart) / double(frequency.QuadPart);
+    PROCESS_MEMORY_COUNTERS memory = {};
+    memory.cb = sizeof(memory);
+    if (::GetProcessMemoryInfo(info.hProcess, &memory, sizeof(memory)))
+        result.peakWorkingSet = memory.PeakWorkingSetSize;
+    ::TerminateProcess(info.hProcess, 0);
+    ::WaitForSingleObject(info.hProcess, 10000);
+    ::CloseHandle(info.hProcess);
+    ::CloseHandle(info.hThread);
+    ::DeleteFileA(outputPath.c_str());
+    return result;
+}
+
+std::string ThisFolder()
+{
+    char path[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder = path;
+    return folder.substr(0, folder.rfind('\\') + 1);
+}
+
+void BenchStartUp()
+{
+    char self[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, self, MAX_PATH);
+    const std::string mendwright = "\"" + ThisFolder() + "Mendwright.exe\"";
+    for (const char* file : kEnvironmentFiles) {
+        std::string path = file;
+        for (size_t slash = path.find('\\', 3); slash != std::string::npos; slash = path.find('\\', slash + 1))
+            ::CreateDirectoryA(path.substr(0, slash).c_str(), nullptr);
+        if (std::FILE* f = std::fopen(file, "ab"))
+            std::fclose(f);
+    }
+
+    std::printf("Start-up to the visible main dialog (Mendwright.exe polled from this process) against a bare\n"
+                "dialog of the same template doing the registry floor and the plain-list fill, median of %d:\n",
+                kRepeats);
+    for (const int rows : {12, 1000, 10000}) {
+        ScratchFolder folder("bench_startup");
+        const std::string catalogue = std::string(kMachine) + ".txt";
+        folder.WriteFile(catalogue, Catalogue(rows));
+        const std::string bare = FormatString("\"%s\" --bare-dialog %s", self, catalogue.c_str());
+        std::vector<double> program, baseline;
+        std::vector<double> programMemory, baselineMemory;
+        for (int r = 0; r < kRepeats; ++r) {
+            SeedDialogKey(rows);
+            const StartUp ours = TimeStartUp(mendwright, folder.Path());
+            SeedDialogKey(rows);
+            const StartUp theirs = TimeStartUp(bare, folder.Path());
+            program.push_back(ours.seconds);
+            baseline.push_back(theirs.seconds);
+            programMemory.push_back((double)ours.peakWorkingSet);
+            baselineMemory.push_back((double)theirs.peakWorkingSet);
+        }
+        Report(FormatString("start-up, %5d rows", rows), program, baseline, "bare dialog");
+        const double ours = Median(programMemory), theirs = Median(baselineMemory);
+        std::printf("  %-46s %9.1f MB   bare dialog %9.1f MB   ratio %5.2f\n",
+                    FormatString("peak working set, %5d rows", rows).c_str(), ours / 1048576, theirs / 1048576,
+                    theirs > 0 ? ours / theirs : 0.0);
+        std::fflush(stdout);
+    }
+    DeleteKeyTree(HKEY_LOCAL_MACHINE, "SOFTWARE\\Velmora");
+    for (const char* file : kEnvironmentFiles)
+        ::DeleteFileA(file);
 }
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc > 1)
-        kCatalogueRows = std::atoi(argv[1]);
-    if (argc > 2)
-        kShownRows = std::atoi(argv[2]);
-    INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_WIN95_CLASSES};
-    ::InitCommonControlsEx(&controls);
+    if (argc > 2 && std::strcmp(argv[1], "--bare-dialog") == 0)
+        return RunBareDialog(argv[2]);
+    ::InitCommonControls();
     BenchNormalisingPass();
     BenchListFilling();
+    BenchStartUp();
     return 0;
 }

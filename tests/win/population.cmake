@@ -9,7 +9,7 @@ add_executable(bench_population
     ${CMAKE_SOURCE_DIR}/tests/bench/bench_population.cpp
     ${MENDWRIGHT_RESOURCES})
 target_include_directories(bench_population PRIVATE ${CMAKE_SOURCE_DIR})
-target_link_libraries(bench_population PRIVATE win_test_support)
+target_link_libraries(bench_population PRIVATE win_test_support psapi)
 if(MINGW)
     target_link_options(bench_population PRIVATE -static)
 endif()
