@@ -1,0 +1,23 @@
+// Text that goes into the batch files the program runs: escaping, and which names may go there at all.
+#pragma once
+
+#include <string>
+
+// The longest name IsValidFileName lets through: the backup folder "c:\FCObackup\", the name and
+// ".reg" must fit a path buffer of 260 characters with its terminating zero.
+constexpr std::string::size_type kMaxBackupFileNameLength = 260 - 1 - (sizeof("c:\\FCObackup\\") - 1) - (sizeof(".reg") - 1);
+
+// Text to stand between double quotes on a batch line. Inside quotes the command interpreter
+// still expands %...%, so every '%' is doubled; '&', '^', '(', ')', '!' and blanks are literal
+// there and stay as they are.
+std::string EscapeForBatch(const std::string& text);
+
+// True when name (without folder) can name a file in the backup folder. Refused, because Windows
+// cannot create or open such a file by that name:
+// - the empty name;
+// - characters below 32 and any of < > : " / \ | ? * (the last two would also act as wildcards);
+// - a name ending in a blank or a dot, which Windows strips, so another file would be meant;
+// - the device names CON, PRN, AUX, NUL, COM1-COM9 and LPT1-LPT9 in any case, alone or before a
+//   dot ("nul.x"), with blanks before the dot or not: they open the device, not a file;
+// - a name longer than kMaxBackupFileNameLength.
+bool IsValidFileName(const std::string& name);

@@ -1,0 +1,51 @@
+// Whether a restored FCO key holds what its export file holds, judged FCO by FCO.
+#include "maintenance/RestoreCheck.h"
+
+#include "registry/FcoValueRules.h"
+
+#include <algorithm>
+#include <set>
+
+namespace
+{
+using DatesByFco = std::map<std::string, std::set<std::string>>;
+
+void AddNormalised(DatesByFco& dates, const std::string& name, const std::string& data, const std::string& today)
+{
+    const FcoRecord record = NormaliseFcoValue(name, data, today);
+    if (!record.szName.empty())
+        dates[record.szName].insert(record.szDate);
+}
+}  // namespace
+
+std::vector<std::string> FindDifferingFcos(const std::vector<RegistryExportValue>& exported,
+                                           const std::map<std::string, std::string>& readBack,
+                                           const std::string& today)
+{
+    DatesByFco expected;
+    for (const RegistryExportValue& value : exported)
+        AddNormalised(expected, value.name, value.type == kRegSz ? value.text : std::string(), today);
+    DatesByFco found;
+    for (const auto& value : readBack)
+        AddNormalised(found, value.first, value.second, today);
+
+    // Both maps are sorted by identifier, so walking them together gives a sorted answer.
+    std::vector<std::string> differing;
+    auto want = expected.begin();
+    auto have = found.begin();
+    while (want != expected.end() || have != found.end())
+    {
+        if (have == found.end() || (want != expected.end() && want->first < have->first))
+            differing.push_back((want++)->first);
+        else if (want == expected.end() || have->first < want->first)
+            differing.push_back((have++)->first);
+        else
+        {
+            if (!std::includes(want->second.begin(), want->second.end(), have->second.begin(), have->second.end()))
+                differing.push_back(want->first);
+            ++want;
+            ++have;
+        }
+    }
+    return differing;
+}

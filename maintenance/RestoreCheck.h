@@ -1,0 +1,20 @@
+// Whether a restored FCO key holds what its export file holds, judged FCO by FCO.
+#pragma once
+
+#include "maintenance/RegistryExport.h"
+
+#include <map>
+#include <string>
+#include <vector>
+
+// The FCO identifiers whose presence or date differs between the export file's values of the FCO
+// key and the key as read back after the restore (value name -> data, read as the program reads
+// strings: empty when the value is not REG_SZ). Both sides are reduced by the normalising rules
+// first, with today's date (dd/mm/yy) for data that holds no date; identifiers that reduce to
+// nothing are ignored. Where several values reduce to one identifier, the one enumerated last
+// wins, and that order is the system's: an identifier matches when every date the read-back key
+// gives it is one the exported values could give it. So the key may be read back before or after
+// the normalising pass. Sorted, each identifier once.
+std::vector<std::string> FindDifferingFcos(const std::vector<RegistryExportValue>& exported,
+                                           const std::map<std::string, std::string>& readBack,
+                                           const std::string& today);
