@@ -66,7 +66,7 @@ TEST_F(RichTipTrackingTest, LeavingBeforeTheDelayShowsNothingAndComingBackDoesNo
     EXPECT_EQ(tip.m_pCurrentTool, Tool(RichTipHost::kAlphaId));
 }
 
-TEST_F(RichTipTrackingTest, PollsHideAtTheAutoPopTimeUnlessTheCursorIsOverTheTip)
+TEST_F(RichTipTrackingTest, PollsHideAtTheAutoPopTimeOrOffTheToolButNotWhileTheCursorIsOverTheTip)
 {
     const POINT alpha = host.CentreOf(RichTipHost::kAlphaId);
     ShowAt(alpha);
@@ -92,21 +92,13 @@ TEST_F(RichTipTrackingTest, PollsHideAtTheAutoPopTimeUnlessTheCursorIsOverTheTip
     ::SetCursorPos(host.EmptySpot().x, host.EmptySpot().y);
     Tick(tip, TestRichTip::kPollTimer);
     EXPECT_FALSE(tip.Visible());
-}
 
-TEST_F(RichTipTrackingTest, APollHidesWhenTheCursorLeavesOrReachesAnotherTool)
-{
-    ShowAt(host.CentreOf(RichTipHost::kAlphaId));
+    ShowAgainAt(alpha);
     ASSERT_TRUE(tip.Visible());
-    ::SetCursorPos(host.EmptySpot().x, host.EmptySpot().y);
+    const POINT beta = host.CentreOf(RichTipHost::kBetaId);
+    ::SetCursorPos(beta.x, beta.y);
     Tick(tip, TestRichTip::kPollTimer);
-    EXPECT_FALSE(tip.Visible());
-
-    ShowAgainAt(host.CentreOf(RichTipHost::kAlphaId));
-    ASSERT_TRUE(tip.Visible());
-    ::SetCursorPos(host.CentreOf(RichTipHost::kBetaId).x, host.CentreOf(RichTipHost::kBetaId).y);
-    Tick(tip, TestRichTip::kPollTimer);
-    EXPECT_FALSE(tip.Visible());
+    EXPECT_FALSE(tip.Visible()) << "another tool under the cursor";
     EXPECT_TRUE(tip.m_bHidden);
 }
 
@@ -337,30 +329,27 @@ TEST_F(RichTipTrackingTest, OnlyTheFirstToolOfAWindowIsEverHit)
     EXPECT_STREQ(info.lpszText, "left");
 }
 
-TEST_F(RichTipTrackingTest, TipsAreShiftedIntoTheScreenFromTheRightEdgeAndClampedAtTheLeft)
-{
-    const int screenWidth = ::GetSystemMetrics(SM_CXSCREEN);
-    const CRichTipTool* alpha = Tool(RichTipHost::kAlphaId);
-
-    EXPECT_EQ(tip.CalcTipPosition(CPoint(1200, 100), alpha, CRect(0, 0, 200, 40)),
-              CRect(screenWidth - 200, 100, screenWidth, 140));
-    EXPECT_EQ(tip.CalcTipPosition(CPoint(screenWidth - 200, 100), alpha, CRect(0, 0, 200, 40)),
-              CRect(screenWidth - 200, 100, screenWidth, 140));
-    EXPECT_EQ(tip.CalcTipPosition(CPoint(300, 100), alpha, CRect(0, 0, screenWidth + 220, 40)),
-              CRect(0, 100, screenWidth + 220, 140));
-    EXPECT_EQ(tip.CalcTipPosition(CPoint(-30, 100), alpha, CRect(0, 0, 100, 40)), CRect(0, 100, 100, 140));
-    EXPECT_EQ(tip.CalcTipPosition(CPoint(40, 100), alpha, CRect(0, 0, 100, 40)), CRect(40, 100, 140, 140));
-}
-
-TEST_F(RichTipTrackingTest, ATipPastTheBottomStandsDirectlyAboveTheToolsWindow)
+TEST_F(RichTipTrackingTest, TipsStayOnTheScreenLeftAndRightAndGoAboveTheToolAtTheBottom)
 {
     const int screenWidth = ::GetSystemMetrics(SM_CXSCREEN);
     const int screenHeight = ::GetSystemMetrics(SM_CYSCREEN);
     host.MoveTo(screenWidth - 200, screenHeight - 40);
+    const CRichTipTool* alpha = Tool(RichTipHost::kAlphaId);
     const CRect button = CWnd(host.Control(RichTipHost::kAlphaId)).GetWindowRect();
-
-    EXPECT_EQ(tip.CalcTipPosition(CPoint(500, screenHeight - 10), Tool(RichTipHost::kAlphaId), CRect(0, 0, 80, 30)),
-              CRect(500, button.top - 30, 580, button.top));
+    struct Case {
+        CPoint point;
+        CRect size;
+        CRect expected;
+    } cases[] = {
+        {{40, 100}, {0, 0, 100, 40}, {40, 100, 140, 140}},
+        {{1200, 100}, {0, 0, 200, 40}, {screenWidth - 200, 100, screenWidth, 140}},
+        {{screenWidth - 200, 100}, {0, 0, 200, 40}, {screenWidth - 200, 100, screenWidth, 140}},
+        {{300, 100}, {0, 0, screenWidth + 220, 40}, {0, 100, screenWidth + 220, 140}},
+        {{-30, 100}, {0, 0, 100, 40}, {0, 100, 100, 140}},
+        {{500, screenHeight - 10}, {0, 0, 80, 30}, {500, button.top - 30, 580, button.top}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(tip.CalcTipPosition(c.point, alpha, c.size), c.expected) << c.point.x << ", " << c.point.y;
 
     // Shown for real, the cursor in the corner of the screen.
     ShowAt(POINT{button.left + 5, button.top + 5});
