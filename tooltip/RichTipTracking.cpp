@@ -34,11 +34,11 @@ HWND CRichTipWnd::ChildFromPoint(CPoint pt) const
 
 BOOL CRichTipWnd::HitTest(CWnd* pWnd, CPoint pt, RICHTIPINFO* pInfo) const
 {
-    return pWnd && m_pOwner ? HitTest(pWnd->m_hWnd, pt, pInfo) : FALSE;
+    return pWnd && m_pOwner ? HitTestWindow(pWnd->m_hWnd, pt, pInfo) : FALSE;
 }
 
 // Only the first tool of a window is ever tested.
-BOOL CRichTipWnd::HitTest(HWND hWnd, CPoint pt, RICHTIPINFO* pInfo) const
+BOOL CRichTipWnd::HitTestWindow(HWND hWnd, CPoint pt, RICHTIPINFO* pInfo) const
 {
     if (!hWnd)
         return FALSE;
@@ -66,7 +66,7 @@ CRichTipTool* CRichTipWnd::ToolFromPoint(CPoint pt) const
         return nullptr;
     RICHTIPINFO info = {};
     info.cbSize = sizeof(info);
-    if (!HitTest(hWnd, pt, &info))
+    if (!HitTestWindow(hWnd, pt, &info))
         return nullptr;
     return FindTool(info.hwnd, info.uId);
 }
@@ -75,7 +75,7 @@ BOOL CRichTipWnd::IsCursorInTool(const CRichTipTool* pTool) const
 {
     if (!pTool)
         return FALSE;
-    return HitTest(pTool->hwnd, ScreenToClientPoint(m_pOwner->m_hWnd, CursorPos()), nullptr);
+    return HitTestWindow(pTool->hwnd, ScreenToClientPoint(m_pOwner->m_hWnd, CursorPos()), nullptr);
 }
 
 BOOL CRichTipWnd::IsCursorOverTip() const

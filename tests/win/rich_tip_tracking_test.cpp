@@ -327,6 +327,7 @@ TEST_F(RichTipTrackingTest, OnlyTheFirstToolOfAWindowIsEverHit)
     EXPECT_FALSE(tip.HitTest(&wideButton, Client(right), &info));
     EXPECT_EQ(info.uId, 7u);
     EXPECT_STREQ(info.lpszText, "left");
+    EXPECT_FALSE(tip.HitTest(nullptr, Client(left), &info));
 }
 
 TEST_F(RichTipTrackingTest, TipsStayOnTheScreenLeftAndRightAndGoAboveTheToolAtTheBottom)

@@ -13,7 +13,7 @@ const int kHostLeft = 100;
 const int kHostTop = 100;
 const int kResourceTextId = 1001;  // "c:\FCObackup" in the program's string table
 
-struct ControlSpec {
+struct ControlLayout {
     const char* className;
     const char* text;
     int id;
@@ -21,7 +21,7 @@ struct ControlSpec {
     RECT rect;
 };
 
-const ControlSpec kControls[] = {
+const ControlLayout kControls[] = {
     {"BUTTON", "Alpha", RichTipHost::kAlphaId, WS_VISIBLE, {10, 10, 130, 40}},
     {"BUTTON", "Beta", RichTipHost::kBetaId, WS_VISIBLE, {140, 10, 260, 40}},
     {"BUTTON", "Hidden", RichTipHost::kHiddenId, 0, {10, 60, 130, 90}},
@@ -59,10 +59,10 @@ RichTipHost::RichTipHost()
                                kHostWidth, kHostHeight, nullptr, nullptr, ::GetModuleHandleA(nullptr), this);
     if (!m_hWnd)
         return;
-    for (const ControlSpec& spec : kControls) {
-        const RECT& r = spec.rect;
-        ::CreateWindowExA(0, spec.className, spec.text, WS_CHILD | spec.style, r.left, r.top, r.right - r.left,
-                          r.bottom - r.top, m_hWnd, (HMENU)(INT_PTR)spec.id, ::GetModuleHandleA(nullptr), nullptr);
+    for (const ControlLayout& layout : kControls) {
+        const RECT& r = layout.rect;
+        ::CreateWindowExA(0, layout.className, layout.text, WS_CHILD | layout.style, r.left, r.top, r.right - r.left,
+                          r.bottom - r.top, m_hWnd, (HMENU)(INT_PTR)layout.id, ::GetModuleHandleA(nullptr), nullptr);
     }
     LVCOLUMNA column = {};
     column.mask = LVCF_WIDTH | LVCF_TEXT;
