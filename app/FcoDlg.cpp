@@ -120,6 +120,9 @@ BOOL CFcoDlg::OnNotify(NMHDR* pNMHDR, LRESULT* pResult)
         m_listFco.OnColumnClick(pNMHDR, pResult);
         *pResult = 0;
         return TRUE;
+    case LVN_DELETEALLITEMS:
+        *pResult = m_listFco.OnDeleteAllItems(pNMHDR);
+        return TRUE;
     default:
         return FALSE;
     }

@@ -1,4 +1,4 @@
-// Whole-file reading through an owned handle.
+// Whole-file reading and writing through an owned handle.
 #include "framework/File.h"
 
 #include <new>
@@ -37,6 +37,22 @@ BOOL CFile::ReadAll(std::string& bytes)
     }
     bytes.resize(read);
     return TRUE;
+}
+
+BOOL CFile::CreateForWriting(const std::string& path)
+{
+    Close();
+    m_hFile = ::CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+    return m_hFile != INVALID_HANDLE_VALUE;
+}
+
+BOOL CFile::Write(const std::string& bytes)
+{
+    if (m_hFile == INVALID_HANDLE_VALUE)
+        return FALSE;
+    DWORD written = 0;
+    return ::WriteFile(m_hFile, bytes.data(), (DWORD)bytes.size(), &written, nullptr) && written == bytes.size();
 }
 
 void CFile::Close()

@@ -1,4 +1,4 @@
-// A file handle owned for the time a file is read, closed with its owner.
+// A file handle owned for the time a file is read or written, closed with its owner.
 #pragma once
 
 #include <windows.h>
@@ -16,6 +16,10 @@ public:
     BOOL OpenForReading(const std::string& path);
     // Reads the whole file; FALSE (and no bytes) when it cannot be read or held in memory.
     BOOL ReadAll(std::string& bytes);
+    // Creates the file for writing, or empties an existing one.
+    BOOL CreateForWriting(const std::string& path);
+    // Writes bytes as they are; TRUE only when every byte was written.
+    BOOL Write(const std::string& bytes);
     void Close();
 
 private:

@@ -4,6 +4,7 @@
 #include "framework/Gdi.h"
 
 #include <new>
+#include <utility>
 #include <vector>
 
 extern const UINT WM_LISTCTRLFCO_CHECKBOX_CLICKED = ::RegisterWindowMessageA("WM_LISTCTRLFCO_CHECKBOX_CLICKED");
@@ -76,13 +77,12 @@ int CListCtrlFco::InsertRow(int nItem, LPCSTR lpszText, COLORREF crText, COLORRE
         return index;
 
     const int columns = GetColumnCount();
-    CellRecords* records = new (std::nothrow) CellRecords();
+    CellRecords* records = AdoptRecords(CellRecords());
     if (!records)
         return -1;
     try {
         records->resize(columns > 0 ? columns : 1);
     } catch (const std::bad_alloc&) {
-        delete records;
         return -1;
     }
     CellData& first = records->front();
@@ -97,10 +97,9 @@ int CListCtrlFco::InsertRow(int nItem, const std::vector<std::string>& texts, Ce
 {
     if (nItem < 0)
         return -1;
-    CellRecords* owned = new (std::nothrow) CellRecords();
+    CellRecords* owned = AdoptRecords(std::move(records));
     if (!owned)
         return -1;
-    owned->swap(records);
     LVITEMA item = {};
     item.mask = LVIF_TEXT | LVIF_PARAM;
     item.iItem = nItem;
@@ -108,7 +107,7 @@ int CListCtrlFco::InsertRow(int nItem, const std::vector<std::string>& texts, Ce
     item.lParam = (LPARAM)owned;
     const int index = InsertItem(&item);
     if (index < 0) {
-        delete owned;
+        m_rowRecords.pop_back();
         return index;
     }
     // A new row's cells are empty already; an empty text needs no message.
@@ -177,27 +176,30 @@ int CListCtrlFco::GetCheckState(int nItem, int nSubItem) const
     return cell ? cell->nCheckState : -1;
 }
 
+CellRecords* CListCtrlFco::AdoptRecords(CellRecords records)
+{
+    try {
+        m_rowRecords.push_back(std::make_unique<CellRecords>(std::move(records)));
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+    return m_rowRecords.back().get();
+}
+
 void CListCtrlFco::FreeRowData()
 {
     const int count = GetItemCount();
-    for (int row = 0; row < count; ++row) {
-        delete GetRowData(row);
+    for (int row = 0; row < count; ++row)
         SetItemData(row, 0);
-    }
+    m_rowRecords.clear();
 }
 
 void CListCtrlFco::DeleteAllRows()
 {
-    // The rows go first and their records after, so no row ever holds a freed record;
-    // that spares resetting every row's item data just before it is deleted.
-    const int count = GetItemCount();
-    std::vector<CellRecords*> records;
-    records.reserve(count);
-    for (int row = 0; row < count; ++row)
-        records.push_back(GetRowData(row));
+    // The rows go first and their records after, so no row ever holds a freed record. The
+    // control keeps every record array it made, so freeing them asks the list view nothing.
     DeleteAllItems();
-    for (CellRecords* row : records)
-        delete row;
+    m_rowRecords.clear();
 }
 
 void CListCtrlFco::UpdateCell(int nItem, int nSubItem)
@@ -384,6 +386,11 @@ BOOL CListCtrlFco::OnColumnClick(NMHDR*, LRESULT* pResult)
 {
     *pResult = 0;
     return FALSE;
+}
+
+LRESULT CListCtrlFco::OnDeleteAllItems(NMHDR*)
+{
+    return TRUE;
 }
 
 void CListCtrlFco::GetDrawColors(int nItem, int nSubItem, COLORREF& crText, COLORREF& crBackground) const

@@ -4,6 +4,7 @@
 #include "framework/Controls.h"
 #include "listctrl/CellData.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,9 @@ public:
     // The dialog forwards NM_CLICK and LVN_COLUMNCLICK; FALSE lets the dialog handle them too.
     BOOL OnClick(NMHDR* pNMHDR, LRESULT* pResult);
     BOOL OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult);
+    // The dialog forwards LVN_DELETEALLITEMS; the answer goes back to the list. The control
+    // frees its records itself, so the list view need not announce each deleted row.
+    LRESULT OnDeleteAllItems(NMHDR* pNMHDR);
 
     CImageList m_imageList;
     COLORREF m_crBtnFace;
@@ -63,6 +67,8 @@ private:
     // GetCellRect without the range check, for cells already known to exist.
     BOOL CellBounds(int nItem, int nSubItem, int nArea, RECT* pRect, int nColumns) const;
     void FreeRowData();
+    // Takes ownership of a row's records; null when they cannot be kept.
+    CellRecords* AdoptRecords(CellRecords records);
     void OnLButtonDown(UINT nFlags, CPoint point);
     LRESULT OnPaint(WPARAM wParam, LPARAM lParam);
     void OnDestroy();
@@ -74,6 +80,9 @@ private:
                       const RECT& rcCell, CellRecords* pRecords);
 
     int m_nBulkDepth = 0;
+    // Every record array the control made, in insertion order; rows are only ever deleted all
+    // at once, so these go together with them.
+    std::vector<std::unique_ptr<CellRecords>> m_rowRecords;
 };
 
 // Holds a list in bulk update for the time of a scope.

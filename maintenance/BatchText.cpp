@@ -49,3 +49,16 @@ bool IsValidFileName(const std::string& name)
         return false;
     return !IsDeviceName(name);
 }
+
+BatchLaunchTarget BatchLaunchTargetFor(const std::string& batchPath, int osVersion)
+{
+    BatchLaunchTarget target;
+    const std::string::size_type slash = batchPath.find_last_of("\\/");
+    if (osVersion != 1 || slash == std::string::npos) {
+        target.file = batchPath;
+        return target;
+    }
+    target.file = batchPath.substr(slash + 1);
+    target.directory = batchPath.substr(0, slash + 1);
+    return target;
+}

@@ -21,3 +21,16 @@ std::string EscapeForBatch(const std::string& text);
 //   dot ("nul.x"), with blanks before the dot or not: they open the device, not a file;
 // - a name longer than kMaxBackupFileNameLength.
 bool IsValidFileName(const std::string& name);
+
+// How the shell is pointed at a batch file: the target and the folder it is resolved from.
+struct BatchLaunchTarget
+{
+    std::string file;
+    std::string directory;  // empty: none given
+};
+
+// On the Windows 95 class (osVersion 1) the shell is given the batch file's name with its
+// extension and the file's own folder as directory: a bare base name would be looked for in the
+// program's working folder, and without its extension it is not found at all. Every other class
+// gets the full path and no directory.
+BatchLaunchTarget BatchLaunchTargetFor(const std::string& batchPath, int osVersion);

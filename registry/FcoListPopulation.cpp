@@ -62,7 +62,8 @@ int AppendFcoRow(CListCtrlFco& list, const std::string& identifier, const std::s
     // The cells as a row inserted empty and then set cell by cell would leave them: the Status
     // cell in the list's own colours with its check box, FCO and component black on white, the
     // date and the description in the system's window colours.
-    CellRecords cells(kFcoColumnCount);
+    // One blank record copied: each reads the system's colours when it is made.
+    CellRecords cells(kFcoColumnCount, CellData());
     cells[0].crText = list.m_crWindowText;
     cells[0].crBackground = list.m_crWindow;
     cells[0].nCheckState = installed ? 1 : 0;

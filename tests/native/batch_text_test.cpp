@@ -31,3 +31,15 @@ TEST(IsValidFileName, RefusesNamesWindowsCannotCreate)
     EXPECT_FALSE(IsValidFileName(std::string("a\0b", 3)));
     EXPECT_FALSE(IsValidFileName(std::string(kMaxBackupFileNameLength + 1, 'n')));
 }
+
+TEST(BatchLaunchTargetTest, TheWindows95ClassRunsTheFileByNameFromItsOwnFolder)
+{
+    const BatchLaunchTarget win95 = BatchLaunchTargetFor("c:\\FCObackup\\FCOREG.bat", 1);
+    EXPECT_EQ(win95.file, "FCOREG.bat");
+    EXPECT_EQ(win95.directory, "c:\\FCObackup\\");
+    for (int other : {0, 2, 5, 6, 8}) {
+        const BatchLaunchTarget target = BatchLaunchTargetFor("c:\\FCObackup\\FCOREG.bat", other);
+        EXPECT_EQ(target.file, "c:\\FCObackup\\FCOREG.bat") << other;
+        EXPECT_EQ(target.directory, "") << other;
+    }
+}

@@ -86,6 +86,8 @@ LRESULT ListCtrlFcoHost::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam)
                 if (reinterpret_cast<NMCUSTOMDRAW*>(header)->dwDrawStage == CDDS_PREPAINT)
                     ++m_paints;
                 return m_list.OnCustomDraw(reinterpret_cast<NMLVCUSTOMDRAW*>(header));
+            case LVN_DELETEALLITEMS:
+                return m_list.OnDeleteAllItems(header);
             case NM_CLICK:
                 m_list.OnClick(header, &result);
                 return result;
