@@ -34,6 +34,9 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "Making the demo Wine prefix (once) ..."
     wineboot --init >/dev/null 2>&1
 fi
+# The dialog font with the metrics Windows has (see tests/harness/wine-env.sh).
+[ -f "$WINEPREFIX/drive_c/windows/Fonts/sserife.fon" ] ||
+    cp /usr/share/wine/fonts/sserife.fon "$WINEPREFIX/drive_c/windows/Fonts/"
 mkdir -p "$workdir"
 cp build/bin/Mendwright.exe demo/QX-200.txt "$workdir/"
 

@@ -17,6 +17,15 @@ stop() {
     rm -f "$envdir/display"
 }
 
+# Dialog templates name "MS Sans Serif" 8 pt. Without it Wine draws them in a font of 12-pixel
+# lines, where Windows at 96 DPI has 13: controls the program places in pixels would stand
+# differently from an engineer's screen. Wine ships that bitmap font but does not put it in the
+# prefix's Fonts folder, where the font table of the prefix looks for it.
+windows_dialog_font() {
+    local fonts="$WINEPREFIX/drive_c/windows/Fonts"
+    [ -f "$fonts/sserife.fon" ] || cp /usr/share/wine/fonts/sserife.fon "$fonts/" 2>/dev/null
+}
+
 wait_for() {  # seconds, command...
     local limit=$1; shift
     local end=$((SECONDS + limit))
@@ -49,6 +58,7 @@ start() {
             stop; return 1
         fi
     fi
+    windows_dialog_font
     # The prefix is ready once a program runs in it.
     if ! timeout 60 wine cmd /c exit >/dev/null 2>&1 < /dev/null; then
         echo "Wine does not run programs in $WINEPREFIX" >&2

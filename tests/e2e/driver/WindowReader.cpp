@@ -60,6 +60,13 @@ Window Window::Owner() const
     return Window(m_hWnd ? ::GetWindow(m_hWnd, GW_OWNER) : nullptr);
 }
 
+RECT Window::ClientRect() const
+{
+    RECT rect = {};
+    ::GetClientRect(m_hWnd, &rect);
+    return rect;
+}
+
 RECT Window::ScreenRect() const
 {
     RECT rect = {};

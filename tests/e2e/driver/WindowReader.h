@@ -32,6 +32,7 @@ public:
     // Window rectangle in the client coordinates of the parent (a control in its dialog).
     RECT RectInParent() const;
     RECT ScreenRect() const;
+    RECT ClientRect() const;
 
     // Posted, not sent: the click may open a modal box that would block a sent message.
     bool Click(int childId) const;

@@ -41,6 +41,11 @@ TEST_F(MainDialog, PlacesTheListInPixelsAndSplitsItsWidthIntoTheFiveColumns)
     EXPECT_EQ(532, place.right - place.left) << DescribeRect(place);
     EXPECT_EQ(380, place.bottom - place.top) << DescribeRect(place);
 
+    // The template's dialog units as Windows at 96 DPI gives them (the test prefix has the
+    // template's font with Windows' metrics): the information line stands where an engineer sees it.
+    EXPECT_EQ(432, main.ClientRect().bottom);
+    EXPECT_EQ(406, main.Child(IDC_STATIC_INFO).RectInParent().top);
+
     // At 532 pixels the Description column is left without width: its text goes to the tooltip.
     EXPECT_THAT(app.ReadList(list).ColumnWidths(), ElementsAre(49, 82, 281, 99, 0));
 }
