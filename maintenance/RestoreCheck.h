@@ -13,8 +13,9 @@
 // first, with today's date (dd/mm/yy) for data that holds no date; identifiers that reduce to
 // nothing are ignored. Where several values reduce to one identifier, the one enumerated last
 // wins, and that order is the system's: an identifier matches when every date the read-back key
-// gives it is one the exported values could give it. So the key may be read back before or after
-// the normalising pass. Sorted, each identifier once.
+// gives it is one the exported values could give it. The key must be read back as the import left
+// it, before the normalising pass rewrites it: the rules are not idempotent ("FCOFCO1" becomes
+// "FCO1", which would become "1"). Sorted, each identifier once.
 std::vector<std::string> FindDifferingFcos(const std::vector<RegistryExportValue>& exported,
                                            const std::map<std::string, std::string>& readBack,
                                            const std::string& today);
