@@ -14,3 +14,8 @@ add_test(NAME import_check_refuses_a_vista_import
          COMMAND ${CMAKE_SOURCE_DIR}/tests/harness/check-imports.sh $<TARGET_FILE:win_dialog_tests>)
 set_tests_properties(import_check_refuses_a_vista_import PROPERTIES
     PASS_REGULAR_EXPRESSION "TOO NEW +KERNEL32.dll GetTickCount64 \\(Windows Vista\\)")
+
+# The release zip carries the very program these tests ran.
+add_test(NAME release_zip_holds_the_tested_program
+         COMMAND ${CMAKE_SOURCE_DIR}/tests/harness/check-package.sh ${CMAKE_BINARY_DIR} ${MENDWRIGHT_EXE}
+                 ${CMAKE_SOURCE_DIR}/demo/QX-200.txt)
