@@ -6,7 +6,7 @@ set -u
 build=${1:?build folder} exe=${2:?tested program} demo=${3:?demo description file}
 name=Mendwright-1.10-win32
 cmake --build "$build" --target package >/dev/null || { echo "cpack failed" >&2; exit 1; }
-zip="$build/$name.zip"
+zip="$(cd "$build" && pwd)/$name.zip"
 [ -f "$zip" ] || { echo "no $zip" >&2; exit 1; }
 
 unpacked=$(mktemp -d)
