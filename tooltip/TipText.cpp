@@ -1,6 +1,8 @@
 // The tip's text rules: segments, pages, measured lines and the description prefix.
 #include "tooltip/TipText.h"
 
+#include "registry/Token.h"
+
 #include <cstring>
 
 const char kPageArrowRoom[] = "  ";
@@ -8,17 +10,8 @@ const char kDescriptionPrefix[] = "Description:";
 
 std::string GetTextSegment(const std::string& text, int n, char ch)
 {
-    if (n < 0)
-        return std::string();
-    std::string::size_type start = 0;
-    for (int skipped = 0; skipped < n; ++skipped) {
-        const std::string::size_type next = text.find(ch, start);
-        if (next == std::string::npos)
-            return std::string();
-        start = next + 1;
-    }
-    const std::string::size_type end = text.find(ch, start);
-    return text.substr(start, end == std::string::npos ? std::string::npos : end - start);
+    // Segments are fields as the program's field splitter cuts them; there is no segment -1.
+    return n < 0 ? std::string() : GetToken(text, n, ch);
 }
 
 bool IsDescriptionText(const std::string& toolText)
