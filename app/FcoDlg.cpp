@@ -97,6 +97,12 @@ BOOL CFcoDlg::OnCommand(int nID, int nCode, HWND hWndCtl)
     case IDC_BUTTON_REMOVE_ALL:
         OnRemoveAll();
         return TRUE;
+    case IDC_BUTTON_COLOR:
+        OnTipColor();
+        return TRUE;
+    case IDC_BUTTON_FONT:
+        OnTipFont();
+        return TRUE;
     case IDC_BUTTON1:
         OnButton1();
         return TRUE;

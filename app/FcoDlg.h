@@ -70,6 +70,8 @@ protected:
     void OnButton1();
     void OnClickListFco(NMHDR* pNMHDR, LRESULT* pResult);
     void OnRclickListFco(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnTipColor();
+    void OnTipFont();
 
 private:
     // m_szDescription from the Description cell of the row holding the selection mark;

@@ -1,4 +1,4 @@
-// The main dialog's tooltips in a real dialog: the marked FCO's description in the tip.
+// The main dialog's tooltips and appearance commands in a real dialog: the marked FCO's description, colour and font.
 #include "app/FcoDlg.h"
 #include "res/resource.h"
 #include "tests/win/support/ScratchFolder.h"
@@ -6,11 +6,44 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <functional>
 #include <string>
 
 namespace {
 const char kDescription[] = "New firmware for the head";
 const char kHint[] = "Click on the right button in order to get description for FCO";
+// The colour dialog's red field; green and blue follow it.
+const int kRedField = 706;
+
+// Answers the common dialog that a command opens, from inside the dialog's modal loop.
+HWND g_hWndMain = nullptr;
+std::function<void(HWND)> g_answer;
+
+BOOL CALLBACK AnswerIfCommonDialog(HWND hWnd, LPARAM)
+{
+    char className[16] = "";
+    ::GetClassNameA(hWnd, className, sizeof(className));
+    if (hWnd == g_hWndMain || std::strcmp(className, "#32770") != 0 || !::IsWindowVisible(hWnd))
+        return TRUE;
+    std::function<void(HWND)> answer;
+    answer.swap(g_answer);
+    answer(hWnd);
+    return FALSE;
+}
+
+void CALLBACK LookForCommonDialog(HWND, UINT, UINT_PTR, DWORD)
+{
+    if (g_answer)
+        ::EnumThreadWindows(::GetCurrentThreadId(), AnswerIfCommonDialog, 0);
+}
+
+LOGFONTA LogFontOf(HFONT hFont)
+{
+    LOGFONTA logFont = {};
+    EXPECT_EQ(::GetObjectA(hFont, sizeof(logFont), &logFont), (int)sizeof(logFont));
+    return logFont;
+}
 
 class FcoDlgTipsTest : public ::testing::Test {
 protected:
@@ -28,6 +61,25 @@ protected:
         dlg.UpdateWindow();
     }
     void TearDown() override { dlg.DestroyWindow(); }
+
+    // A hidden button's command; prepare sees the common dialog it opens before the button
+    // is pressed. False when no dialog opened.
+    bool Command(int nID, int nButton, std::function<void(HWND)> prepare = nullptr)
+    {
+        bool bAnswered = false;
+        g_hWndMain = dlg.m_hWnd;
+        g_answer = [&](HWND hDlg) {
+            bAnswered = true;
+            if (prepare)
+                prepare(hDlg);
+            ::PostMessageA(hDlg, WM_COMMAND, MAKEWPARAM(nButton, BN_CLICKED), (LPARAM)::GetDlgItem(hDlg, nButton));
+        };
+        const UINT_PTR timer = ::SetTimer(nullptr, 0, 50, LookForCommonDialog);
+        dlg.SendMessage(WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED));
+        ::KillTimer(nullptr, timer);
+        g_answer = nullptr;
+        return bAnswered;
+    }
 
     // A right click on a row as the list reports it: the mark moves, the button-down passes
     // through the dialog's loop, the list notifies.
@@ -88,4 +140,53 @@ TEST_F(FcoDlgTipsTest, TheListsTipShowsTheDescriptionOfTheRightClickedRow)
     EXPECT_EQ(dlg.m_wndRichTip.GetWindowText(), std::string("Description: ") + kDescription);
 }
 
+TEST_F(FcoDlgTipsTest, TheColourCommandTakesTheChosenColourOnOkAndNothingOnCancel)
+{
+    ASSERT_TRUE(Command(IDC_BUTTON_COLOR, IDCANCEL));
+    EXPECT_EQ(dlg.m_crTooltipBk, kTipSystemColor);
+    EXPECT_EQ(dlg.m_wndRichTip.GetTipBkColor(), kTipSystemColor);
+
+    COLORREF offered = CLR_INVALID;
+    ASSERT_TRUE(Command(IDC_BUTTON_COLOR, IDOK, [&](HWND hDlg) {
+        offered = RGB(::GetDlgItemInt(hDlg, kRedField, nullptr, FALSE),
+                      ::GetDlgItemInt(hDlg, kRedField + 1, nullptr, FALSE),
+                      ::GetDlgItemInt(hDlg, kRedField + 2, nullptr, FALSE));
+        ::SetDlgItemInt(hDlg, kRedField, 10, FALSE);
+        ::SetDlgItemInt(hDlg, kRedField + 1, 20, FALSE);
+        ::SetDlgItemInt(hDlg, kRedField + 2, 30, FALSE);
+    }));
+    EXPECT_EQ(offered, ::GetSysColor(COLOR_INFOBK)) << "the colour the tip shows, not the system colour's mark";
+    EXPECT_EQ(dlg.m_crTooltipBk, RGB(10, 20, 30));
+    EXPECT_EQ(dlg.m_wndRichTip.GetTipBkColor(), RGB(10, 20, 30));
+}
+
+TEST_F(FcoDlgTipsTest, TheFontCommandTakesTheFontAndTextColourOnOkAndNothingOnCancel)
+{
+    const HFONT before = dlg.m_fontTooltip;
+    const HFONT tipBefore = dlg.m_wndRichTip.GetFont();
+    ASSERT_TRUE(Command(IDC_BUTTON_FONT, IDCANCEL));
+    EXPECT_EQ(dlg.m_crTooltipText, kTipSystemColor);
+    EXPECT_EQ(dlg.m_wndRichTip.GetTipTextColor(), kTipSystemColor);
+    EXPECT_EQ((HFONT)dlg.m_fontTooltip, before);
+    EXPECT_EQ(dlg.m_wndRichTip.GetFont(), tipBefore);
+
+    ASSERT_TRUE(Command(IDC_BUTTON_FONT, IDOK));
+    EXPECT_EQ(dlg.m_crTooltipText, ::GetSysColor(COLOR_INFOTEXT)) << "the colour the tip shows, not the mark";
+
+    // The dialog starts from the dialog's font and colour, and the tip takes what it answers.
+    LOGFONTA bold = LogFontOf(dlg.m_fontTooltip);
+    bold.lfWeight = FW_BOLD;
+    dlg.m_fontTooltip.CreateFontIndirect(&bold);
+    dlg.m_crTooltipText = RGB(128, 0, 0);
+    ASSERT_TRUE(Command(IDC_BUTTON_FONT, IDOK));
+    EXPECT_EQ(dlg.m_crTooltipText, RGB(128, 0, 0));
+    EXPECT_EQ(dlg.m_wndRichTip.GetTipTextColor(), RGB(128, 0, 0));
+    const LOGFONTA chosen = LogFontOf(dlg.m_fontTooltip);
+    const LOGFONTA tipFont = LogFontOf(dlg.m_wndRichTip.GetFont());
+    EXPECT_EQ(chosen.lfWeight, FW_BOLD);
+    EXPECT_STREQ(chosen.lfFaceName, bold.lfFaceName);
+    EXPECT_EQ(tipFont.lfWeight, FW_BOLD);
+    EXPECT_STREQ(tipFont.lfFaceName, chosen.lfFaceName);
+    EXPECT_EQ(tipFont.lfHeight, chosen.lfHeight);
+}
 } // namespace
