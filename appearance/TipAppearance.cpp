@@ -3,18 +3,11 @@
 
 #include "framework/CommonDialogs.h"
 
-namespace {
-// The tip's mark for "the system's colour" is no colour a dialog can show: offered as it
-// is, the colour dialog starts from black. The dialogs start from the colour the tip shows.
-COLORREF ShownColor(COLORREF color, int nSystemColor)
-{
-    return color == kTipSystemColor ? ::GetSysColor(nSystemColor) : color;
-}
-} // namespace
-
 BOOL ChooseTipBkColor(CRichTipWnd& tip, COLORREF& crBk)
 {
-    CColorDialog dlg(ShownColor(crBk, COLOR_INFOBK), CC_FULLOPEN);
+    // The system colours' mark is offered as it is; whatever OK answers replaces it, so from then
+    // on the tip no longer follows the system's colours.
+    CColorDialog dlg(crBk, CC_FULLOPEN);
     if (dlg.DoModal() != IDOK)
         return FALSE;
     crBk = dlg.GetColor();
@@ -27,7 +20,7 @@ BOOL ChooseTipFont(CRichTipWnd& tip, CFont& font, COLORREF& crText)
     LOGFONTA logFont = {};
     font.GetLogFont(&logFont);
     CFontDialog dlg(&logFont, CF_SCREENFONTS | CF_EFFECTS);
-    dlg.m_cf.rgbColors = ShownColor(crText, COLOR_INFOTEXT);
+    dlg.m_cf.rgbColors = crText;
     if (dlg.DoModal() != IDOK)
         return FALSE;
     crText = dlg.GetColor();

