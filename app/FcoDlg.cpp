@@ -59,6 +59,7 @@ BOOL CFcoDlg::OnInitDialog()
     m_staticInfo.SetFont(m_fontLabel, TRUE);
 
     UpdateData(TRUE);
+    InitToolTips();
 
     // The list view resets extended styles while its header is created; set them again.
     m_listFco.SetExtendedStyle(kListExtendedStyle);
@@ -96,6 +97,12 @@ BOOL CFcoDlg::OnCommand(int nID, int nCode, HWND hWndCtl)
     case IDC_BUTTON_REMOVE_ALL:
         OnRemoveAll();
         return TRUE;
+    case IDC_BUTTON_COLOR:
+        OnTipColor();
+        return TRUE;
+    case IDC_BUTTON_FONT:
+        OnTipFont();
+        return TRUE;
     case IDC_BUTTON1:
         OnButton1();
         return TRUE;
@@ -112,9 +119,12 @@ BOOL CFcoDlg::OnNotify(NMHDR* pNMHDR, LRESULT* pResult)
     case NM_CUSTOMDRAW:
         *pResult = m_listFco.OnCustomDraw(reinterpret_cast<NMLVCUSTOMDRAW*>(pNMHDR));
         return TRUE;
+    case NM_RCLICK:
+        OnRclickListFco(pNMHDR, pResult);
+        return TRUE;
     case NM_CLICK:
         m_listFco.OnClick(pNMHDR, pResult);
-        *pResult = 0;
+        OnClickListFco(pNMHDR, pResult);
         return TRUE;
     case LVN_COLUMNCLICK:
         m_listFco.OnColumnClick(pNMHDR, pResult);

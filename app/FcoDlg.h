@@ -5,8 +5,10 @@
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
 #include "framework/Gdi.h"
+#include "framework/ToolTipCtrl.h"
 #include "listctrl/ListCtrlFco.h"
 #include "registry/FcoValueRules.h"
+#include "tooltip/RichTipWnd.h"
 
 #include <string>
 #include <vector>
@@ -36,6 +38,8 @@ public:
     CButton m_btnSelectAll;
     CListCtrlFco m_listFco;
     HICON m_hIcon;
+    CRichTipWnd m_wndRichTip;
+    CToolTipCtrl m_ctlToolTip;
     char m_szDescription[5000];
 
     // FCO list population. Rows are ticked from the last normalising pass's records;
@@ -50,6 +54,10 @@ public:
     // Fills the list from the machine's catalogue file.
     void ReadDescriptionFile(const std::string& fileName);
 
+    // The help texts of the controls and the FCO description in the rich tooltip.
+    void InitToolTips();
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
@@ -60,8 +68,16 @@ protected:
     void OnSelectAll();
     void OnRemoveAll();
     void OnButton1();
+    void OnClickListFco(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnRclickListFco(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnTipColor();
+    void OnTipFont();
 
 private:
+    // m_szDescription from the Description cell of the row holding the selection mark;
+    // with bFallback, a hint to right-click when that gives no text.
+    void CopyMarkedDescription(BOOL bFallback);
+
     // Labels of the machine name, the FCO date and the information line.
     CFont m_fontLabel;
     // What the last normalising pass left in the key, by FCO identifier.

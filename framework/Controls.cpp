@@ -51,6 +51,21 @@ std::string CListCtrl::GetItemText(int nItem, int nSubItem) const
     }
 }
 
+int CListCtrl::GetItemText(int nItem, int nSubItem, LPSTR lpszText, int nLen) const
+{
+    if (nLen <= 0)
+        return 0;
+    lpszText[0] = '\0';
+    LVITEMA item = {};
+    item.iSubItem = nSubItem;
+    item.pszText = lpszText;
+    item.cchTextMax = nLen;
+    const int length = (int)SendMessage(LVM_GETITEMTEXTA, nItem, (LPARAM)&item);
+    // A text cut to fit may come back without its terminating zero.
+    lpszText[nLen - 1] = '\0';
+    return length <= 0 ? 0 : (length < nLen ? length : nLen - 1);
+}
+
 DWORD_PTR CListCtrl::GetItemData(int nItem) const
 {
     LVITEMA item = {};

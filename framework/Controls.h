@@ -33,6 +33,8 @@ public:
                  UINT nStateMask, LPARAM lParam);
     BOOL SetItemText(int nItem, int nSubItem, LPCSTR lpszText);
     std::string GetItemText(int nItem, int nSubItem) const;
+    // At most nLen - 1 characters into lpszText, always terminated; answers how many it holds.
+    int GetItemText(int nItem, int nSubItem, LPSTR lpszText, int nLen) const;
     DWORD_PTR GetItemData(int nItem) const;
     BOOL SetItemData(int nItem, DWORD_PTR dwData);
     UINT GetItemState(int nItem, UINT nMask) const { return (UINT)SendMessage(LVM_GETITEMSTATE, nItem, nMask); }

@@ -189,6 +189,8 @@ void CRichTipWnd::ShowTip(CPoint point, int nPage)
     const std::string text = GetToolText(m_pCurrentTool);
     if (text.empty())
         return;
+    // The window carries the text it shows, for screen readers and other programs.
+    ::SetWindowTextA(m_hWnd, text.c_str());
     const CRect size = CalcTipSize(text, m_pCurrentTool->nMaxWidth);
     const CRect tip = CalcTipPosition(point, m_pCurrentTool, size);
     ShowWindow(SW_HIDE);
