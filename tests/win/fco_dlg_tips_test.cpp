@@ -165,9 +165,8 @@ TEST_F(FcoDlgTipsTest, TheFontCommandTakesTheFontAndTextColourOnOkAndNothingOnCa
     EXPECT_EQ((HFONT)dlg.m_fontTooltip, before);
     EXPECT_EQ(dlg.m_wndRichTip.GetFont(), tipBefore);
 
-    // Whatever OK answers replaces the system colours' mark.
+    // OK hands the tip whatever colour the dialog answers.
     ASSERT_TRUE(Command(IDC_BUTTON_FONT, IDOK));
-    EXPECT_NE(dlg.m_crTooltipText, kTipSystemColor);
     EXPECT_EQ(dlg.m_wndRichTip.GetTipTextColor(), dlg.m_crTooltipText);
 
     // The dialog starts from the dialog's font and colour, and the tip takes what it answers.
