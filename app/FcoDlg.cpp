@@ -40,6 +40,7 @@ BOOL CFcoDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
 
+    AppendAboutToSystemMenu();
     m_strTimeStamp = GetTimeStamp(m_strToday);
 
     m_listFco.SetWindowPos(nullptr, kListLeft, kListTop, kListWidth, kListHeight, 0);
@@ -73,8 +74,16 @@ BOOL CFcoDlg::OnInitDialog()
 INT_PTR CFcoDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam)
 {
     switch (msg) {
+    case WM_SYSCOMMAND:
+        if (OnSysCommand((UINT)wParam, lParam))
+            return TRUE;
+        break;
+    case WM_PAINT:
+        if (OnPaint())
+            return TRUE;
+        break;
     case WM_QUERYDRAGICON:
-        return (INT_PTR)m_hIcon;
+        return (INT_PTR)OnQueryDragIcon();
     case WM_CTLCOLORSTATIC:
         if ((HWND)lParam == m_staticInfo.m_hWnd)
             return (INT_PTR)m_staticInfo.CtlColor((HDC)wParam, CTLCOLOR_STATIC);

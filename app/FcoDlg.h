@@ -50,12 +50,18 @@ public:
     // Fills the list from the machine's catalogue file.
     void ReadDescriptionFile(const std::string& fileName);
 
+    void AppendAboutToSystemMenu();
+
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
     INT_PTR OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
     BOOL OnCommand(int nID, int nCode, HWND hWndCtl) override;
     BOOL OnNotify(NMHDR* pNMHDR, LRESULT* pResult) override;
+
+    BOOL OnSysCommand(UINT nID, LPARAM lParam);
+    BOOL OnPaint();
+    HCURSOR OnQueryDragIcon();
 
     void OnSelectAll();
     void OnRemoveAll();

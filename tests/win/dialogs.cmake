@@ -1,7 +1,8 @@
 # The resources, the machine type picker and the main dialog's frame, in-process under Wine.
 mendwright_windows_test(win_dialog_tests
     ${CMAKE_CURRENT_LIST_DIR}/resources_test.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/machine_type_dlg_test.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/machine_type_dlg_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/main_dialog_frame_test.cpp)
 target_link_libraries(win_dialog_tests PRIVATE win_test_support)
 
 # Windows 2000, XP and Server 2003 must load the program: every imported function is listed with
