@@ -68,6 +68,8 @@ BOOL CFcoDlg::OnInitDialog()
     m_strFcoKey = FindFcoKey();
     InsertFcoColumns(m_listFco);
     FillFcoRows();
+    FindMachinePdf();
+    CheckEnvironment();
     return TRUE;
 }
 
@@ -104,6 +106,9 @@ BOOL CFcoDlg::OnCommand(int nID, int nCode, HWND hWndCtl)
         return TRUE;
     case IDC_BUTTON_REMOVE_ALL:
         OnRemoveAll();
+        return TRUE;
+    case IDC_BUTTON_FCO_INFO:
+        OnFcoInfo();
         return TRUE;
     case IDC_BUTTON1:
         OnButton1();

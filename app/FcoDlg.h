@@ -51,6 +51,9 @@ public:
     void ReadDescriptionFile(const std::string& fileName);
 
     void AppendAboutToSystemMenu();
+    // The machine's PDF and the outside programs.
+    void FindMachinePdf();
+    void CheckEnvironment();
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -58,6 +61,7 @@ protected:
     INT_PTR OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
     BOOL OnCommand(int nID, int nCode, HWND hWndCtl) override;
     BOOL OnNotify(NMHDR* pNMHDR, LRESULT* pResult) override;
+    void OnOK() override;
 
     BOOL OnSysCommand(UINT nID, LPARAM lParam);
     BOOL OnPaint();
@@ -65,6 +69,7 @@ protected:
 
     void OnSelectAll();
     void OnRemoveAll();
+    void OnFcoInfo();
     void OnButton1();
 
 private:

@@ -3,6 +3,7 @@
 #include "res/resource.h"
 #include "tests/common/PixelImage.h"
 #include "tests/win/support/ScratchFolder.h"
+#include "tests/win/support/StartupFiles.h"
 #include "tests/win/support/TestRegistry.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +12,7 @@ namespace {
 class MainDialogFrame : public ::testing::Test {
 protected:
     ProductKeysGuard keys;
+    StartupFilesGuard startupFiles;
     ScratchFolder folder{"frame"};
     CFcoDlg dlg;
 
