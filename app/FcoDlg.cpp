@@ -70,6 +70,7 @@ BOOL CFcoDlg::OnInitDialog()
     FillFcoRows();
     FindMachinePdf();
     CheckEnvironment();
+    CheckInstallation();
     return TRUE;
 }
 
@@ -112,6 +113,9 @@ BOOL CFcoDlg::OnCommand(int nID, int nCode, HWND hWndCtl)
         return TRUE;
     case IDC_BUTTON1:
         OnButton1();
+        return TRUE;
+    case IDC_BUTTON2:
+        OnButton2();
         return TRUE;
     default:
         return CDialog::OnCommand(nID, nCode, hWndCtl);

@@ -6,8 +6,10 @@
 #include "framework/Dialog.h"
 #include "framework/Gdi.h"
 #include "listctrl/ListCtrlFco.h"
+#include "maintenance/VersionInfo.h"
 #include "registry/FcoValueRules.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -37,6 +39,11 @@ public:
     CListCtrlFco m_listFco;
     HICON m_hIcon;
     char m_szDescription[5000];
+    // Language and code page of the last version resource read; before any, US English in Unicode.
+    DWORD m_dwTranslation = MAKELONG(0x0409, 1200);
+    // The version resource being read; released as soon as its text is taken.
+    std::unique_ptr<CVersionInfo> m_pVersionInfo;
+    bool m_bModuleLoaded = false;
 
     // FCO list population. Rows are ticked from the last normalising pass's records;
     // IsFcoInRegistry reads one FCO's value live.
@@ -51,9 +58,16 @@ public:
     void ReadDescriptionFile(const std::string& fileName);
 
     void AppendAboutToSystemMenu();
-    // The machine's PDF and the outside programs.
+    // The machine's PDF, the outside programs, the install folder.
     void FindMachinePdf();
     void CheckEnvironment();
+    void CheckInstallation();
+    BOOL UpdateInstalledProgram();
+    void GetFileVersionString(const std::string& name, std::string& version);
+    int VersionToNumber(const std::string& version);
+    BOOL IsDescriptionFileNewer(const std::string& local, const std::string& installed);
+    std::string ReadFileDate(const std::string& path);
+    BOOL IsDateNewer(const std::string& first, const std::string& second);
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -71,6 +85,7 @@ protected:
     void OnRemoveAll();
     void OnFcoInfo();
     void OnButton1();
+    void OnButton2();
 
 private:
     // Labels of the machine name, the FCO date and the information line.
