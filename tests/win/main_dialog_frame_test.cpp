@@ -39,12 +39,7 @@ TEST_F(MainDialogFrame, TheSystemMenuEndsWithASeparatorAndTheAboutEntry)
 
 int RedPixels(HWND hWnd)
 {
-    const PixelImage image = PixelImage::OfClient(hWnd);
-    int red = 0;
-    for (int y = 0; y < image.Height(); ++y)
-        for (int x = 0; x < image.Width(); ++x)
-            red += image.At(x, y) == RGB(255, 0, 0) ? 1 : 0;
-    return red;
+    return PixelImage::OfClient(hWnd).Count(RGB(255, 0, 0));
 }
 
 TEST_F(MainDialogFrame, TheInformationLineRepaintsInANewColourWithoutANewText)

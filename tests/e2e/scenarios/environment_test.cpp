@@ -21,22 +21,10 @@ const char kServiceMissingLine[] = "Tovren Farreach is not installed on this mac
 const char kUtilityStartedMarker[] = "C:\\Program Files\\Quarra Backup\\started.txt";
 const char kCatalogue[] = "01/01/06\nEND;\n";
 
-bool IsRed(COLORREF colour)
-{
-    return GetRValue(colour) >= 192 && GetGValue(colour) <= 64 && GetBValue(colour) <= 64;
-}
-
 // The information line's text is drawn in red: enough red pixels on the screen where it stands.
 bool ShowsRedText(const Window& line)
 {
-    return WaitUntil([&] {
-        const PixelImage image = PixelImage::OfScreen(line.ScreenRect());
-        int red = 0;
-        for (int y = 0; y < image.Height(); ++y)
-            for (int x = 0; x < image.Width(); ++x)
-                red += IsRed(image.At(x, y)) ? 1 : 0;
-        return red >= 30;
-    }, 10000);
+    return WaitUntil([&] { return PixelImage::OfScreen(line.ScreenRect()).Count(RGB(255, 0, 0)) >= 30; }, 10000);
 }
 
 int Height(const Window& window)
