@@ -40,6 +40,7 @@ BOOL CFcoDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
 
+    AppendAboutToSystemMenu();
     m_strTimeStamp = GetTimeStamp(m_strToday);
 
     m_listFco.SetWindowPos(nullptr, kListLeft, kListTop, kListWidth, kListHeight, 0);
@@ -68,14 +69,25 @@ BOOL CFcoDlg::OnInitDialog()
     m_strFcoKey = FindFcoKey();
     InsertFcoColumns(m_listFco);
     FillFcoRows();
+    FindMachinePdf();
+    CheckEnvironment();
+    CheckInstallation();
     return TRUE;
 }
 
 INT_PTR CFcoDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam)
 {
     switch (msg) {
+    case WM_SYSCOMMAND:
+        if (OnSysCommand((UINT)wParam, lParam))
+            return TRUE;
+        break;
+    case WM_PAINT:
+        if (OnPaint())
+            return TRUE;
+        break;
     case WM_QUERYDRAGICON:
-        return (INT_PTR)m_hIcon;
+        return (INT_PTR)OnQueryDragIcon();
     case WM_CTLCOLORSTATIC:
         if ((HWND)lParam == m_staticInfo.m_hWnd)
             return (INT_PTR)m_staticInfo.CtlColor((HDC)wParam, CTLCOLOR_STATIC);
@@ -97,6 +109,9 @@ BOOL CFcoDlg::OnCommand(int nID, int nCode, HWND hWndCtl)
     case IDC_BUTTON_REMOVE_ALL:
         OnRemoveAll();
         return TRUE;
+    case IDC_BUTTON_FCO_INFO:
+        OnFcoInfo();
+        return TRUE;
     case IDC_BUTTON_COLOR:
         OnTipColor();
         return TRUE;
@@ -105,6 +120,9 @@ BOOL CFcoDlg::OnCommand(int nID, int nCode, HWND hWndCtl)
         return TRUE;
     case IDC_BUTTON1:
         OnButton1();
+        return TRUE;
+    case IDC_BUTTON2:
+        OnButton2();
         return TRUE;
     default:
         return CDialog::OnCommand(nID, nCode, hWndCtl);

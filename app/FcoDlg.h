@@ -7,9 +7,11 @@
 #include "framework/Gdi.h"
 #include "framework/ToolTipCtrl.h"
 #include "listctrl/ListCtrlFco.h"
+#include "maintenance/VersionInfo.h"
 #include "registry/FcoValueRules.h"
 #include "tooltip/RichTipWnd.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -41,6 +43,11 @@ public:
     CRichTipWnd m_wndRichTip;
     CToolTipCtrl m_ctlToolTip;
     char m_szDescription[5000];
+    // Language and code page of the last version resource read; before any, US English in Unicode.
+    DWORD m_dwTranslation = MAKELONG(0x0409, 1200);
+    // The version resource being read; released as soon as its text is taken.
+    std::unique_ptr<CVersionInfo> m_pVersionInfo;
+    bool m_bModuleLoaded = false;
 
     // FCO list population. Rows are ticked from the last normalising pass's records;
     // IsFcoInRegistry reads one FCO's value live.
@@ -54,6 +61,17 @@ public:
     // Fills the list from the machine's catalogue file.
     void ReadDescriptionFile(const std::string& fileName);
 
+    void AppendAboutToSystemMenu();
+    // The machine's PDF, the outside programs, the install folder.
+    void FindMachinePdf();
+    void CheckEnvironment();
+    void CheckInstallation();
+    BOOL UpdateInstalledProgram();
+    void GetFileVersionString(const std::string& name, std::string& version);
+    int VersionToNumber(const std::string& version);
+    BOOL IsDescriptionFileNewer(const std::string& local, const std::string& installed);
+    std::string ReadFileDate(const std::string& path);
+    BOOL IsDateNewer(const std::string& first, const std::string& second);
     // The help texts of the controls and the FCO description in the rich tooltip.
     void InitToolTips();
     BOOL PreTranslateMessage(MSG* pMsg) override;
@@ -64,14 +82,21 @@ protected:
     INT_PTR OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
     BOOL OnCommand(int nID, int nCode, HWND hWndCtl) override;
     BOOL OnNotify(NMHDR* pNMHDR, LRESULT* pResult) override;
+    void OnOK() override;
+
+    BOOL OnSysCommand(UINT nID, LPARAM lParam);
+    BOOL OnPaint();
+    HCURSOR OnQueryDragIcon();
 
     void OnSelectAll();
     void OnRemoveAll();
+    void OnFcoInfo();
     void OnButton1();
     void OnClickListFco(NMHDR* pNMHDR, LRESULT* pResult);
     void OnRclickListFco(NMHDR* pNMHDR, LRESULT* pResult);
     void OnTipColor();
     void OnTipFont();
+    void OnButton2();
 
 private:
     // m_szDescription from the Description cell of the row holding the selection mark;

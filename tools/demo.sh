@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs Mendwright on the demo machine type QX-200 in a Wine prefix of its own,
-# with a few FCOs recorded as installed. With a display the window opens there;
+# with a few FCOs recorded as installed and the remote-support service and the
+# backup utility in place. With a display the window opens there;
 # without one the program runs on a private Xvfb, a screenshot is saved and the
 # program is closed again.
 set -euo pipefail
@@ -39,6 +40,16 @@ fi
     cp /usr/share/wine/fonts/sserife.fon "$WINEPREFIX/drive_c/windows/Fonts/"
 mkdir -p "$workdir"
 cp build/bin/Mendwright.exe demo/QX-200.txt "$workdir/"
+
+# A machine with the remote-support service and the backup utility installed, as a serviced
+# machine has them: no warning at start, an empty information line. The service is only looked
+# for; the utility is started from the exit reminder, so a stand-in that does nothing visible
+# takes its place.
+service="$WINEPREFIX/drive_c/Tovren/farreach/bin/service"
+utility="$WINEPREFIX/drive_c/Program Files/Quarra Backup"
+mkdir -p "$service" "$utility"
+: > "$service/JavaService.exe"
+cp build/bin/standin_backup_utility.exe "$utility/QuarraBackup.exe"
 
 # A machine that has had a few field changes, two of them recorded the old way.
 wine reg delete 'HKLM\SOFTWARE\Velmora\FCO' /f >/dev/null 2>&1 || true

@@ -5,6 +5,7 @@
 #include "registry/FcoValues.h"
 #include "res/resource.h"
 #include "tests/win/support/ScratchFolder.h"
+#include "tests/win/support/StartupFiles.h"
 #include "tests/win/support/TestRegistry.h"
 
 #include <windows.h>
@@ -315,6 +316,7 @@ void BenchListFilling()
     std::vector<std::pair<std::string, FillFigures>> results;
     {
         StdoutToFile diagnostics;
+        const StartupFilesGuard startupFiles;
         CFcoDlg dlg;
         dlg.m_strMachineName = kMachine;
         PlainList plain(false), owner(true);

@@ -92,6 +92,14 @@ int PixelImage::CountDark(const RECT& rect, int maxChannel) const
     return count;
 }
 
+int PixelImage::Count(COLORREF colour) const
+{
+    int count = 0;
+    for (const COLORREF pixel : m_pixels)
+        count += pixel == colour ? 1 : 0;
+    return count;
+}
+
 std::string PixelImage::Sketch() const
 {
     return Sketch(RECT{0, 0, m_width, m_height});

@@ -26,6 +26,8 @@ public:
     // Points no brighter than maxChannel in each channel.
     std::vector<POINT> DarkPoints(int maxChannel = 16) const;
     int CountDark(const RECT& rect, int maxChannel = 64) const;
+    // Points of exactly that colour.
+    int Count(COLORREF colour) const;
     // Rows of characters ('#' dark, '.' white, '+' other), for failure messages.
     std::string Sketch() const;
     std::string Sketch(const RECT& rect) const;

@@ -2,7 +2,8 @@
 mendwright_windows_test(win_dialog_tests
     ${CMAKE_CURRENT_LIST_DIR}/resources_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/machine_type_dlg_test.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/fco_dlg_tips_test.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/fco_dlg_tips_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/main_dialog_frame_test.cpp)
 target_link_libraries(win_dialog_tests PRIVATE win_test_support)
 
 # Windows 2000, XP and Server 2003 must load the program: every imported function is listed with

@@ -3,6 +3,7 @@
 #include "registry/TimeStamp.h"
 #include "res/resource.h"
 #include "tests/win/support/ScratchFolder.h"
+#include "tests/win/support/StartupFiles.h"
 #include "tests/win/support/TestRegistry.h"
 
 #include <gtest/gtest.h>
@@ -18,6 +19,7 @@ using Row = std::vector<std::string>;
 class FcoPopulationTest : public ::testing::Test {
 protected:
     ProductKeysGuard guard;
+    StartupFilesGuard startupFiles;
     ScratchFolder folder{"population"};
     CFcoDlg dlg;
 

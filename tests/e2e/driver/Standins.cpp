@@ -1,0 +1,52 @@
+// The project's own stand-ins for the outside programs, put where the program looks for them.
+#include "tests/e2e/driver/Standins.h"
+
+#include "tests/common/Files.h"
+#include "tests/e2e/driver/MendwrightProcess.h"
+#include "tests/e2e/driver/Registry.h"
+
+#include <windows.h>
+
+namespace e2e {
+
+namespace {
+const char kPdfExtensionKey[] = "Software\\Classes\\.pdf";
+const char kViewerClass[] = "Mendwright.TestPdfViewer";
+const char kViewerClassKey[] = "Software\\Classes\\Mendwright.TestPdfViewer";
+} // namespace
+
+std::string StandinPath(const std::string& exeName)
+{
+    const std::string folder = ProgramPathFromEnvironment("MENDWRIGHT_STANDINS");
+    return folder.empty() ? std::string() : JoinPath(folder, exeName);
+}
+
+bool PlaceStandin(const std::string& exeName, const std::string& path)
+{
+    const std::string source = StandinPath(exeName);
+    return !source.empty() && MakeFolders(path.substr(0, path.rfind('\\'))) &&
+           ::CopyFileA(source.c_str(), path.c_str(), FALSE);
+}
+
+PdfViewerRegistration::PdfViewerRegistration()
+{
+    const RegistryValues previous = HklmValues(kPdfExtensionKey);
+    const RegistryValues::const_iterator found = previous.find("");
+    if (found != previous.end() && found->second != kViewerClass)
+        m_previousClass = found->second;
+    const std::string viewer = StandinPath("standin_pdf_viewer.exe");
+    m_ready = !viewer.empty() && HklmSetString(kPdfExtensionKey, "", kViewerClass) &&
+              HklmSetString(std::string(kViewerClassKey) + "\\shell\\open\\command", "",
+                            "\"" + viewer + "\" \"%1\"");
+}
+
+PdfViewerRegistration::~PdfViewerRegistration()
+{
+    HklmDeleteTree(kViewerClassKey);
+    if (m_previousClass.empty())
+        HklmDeleteTree(kPdfExtensionKey);
+    else
+        HklmSetString(kPdfExtensionKey, "", m_previousClass);
+}
+
+} // namespace e2e
