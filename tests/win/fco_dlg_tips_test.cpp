@@ -2,6 +2,7 @@
 #include "app/FcoDlg.h"
 #include "res/resource.h"
 #include "tests/win/support/ScratchFolder.h"
+#include "tests/win/support/StartupFiles.h"
 #include "tests/win/support/TestRegistry.h"
 
 #include <gtest/gtest.h>
@@ -48,6 +49,7 @@ LOGFONTA LogFontOf(HFONT hFont)
 class FcoDlgTipsTest : public ::testing::Test {
 protected:
     ProductKeysGuard guard;
+    StartupFilesGuard startupFiles;
     ScratchFolder folder{"tips"};
     CFcoDlg dlg;
 
