@@ -1,6 +1,8 @@
 // Starting programs, batch files and documents through the shell, and waiting for them.
 #include "maintenance/Launch.h"
 
+#include "maintenance/BatchText.h"
+
 #include <shellapi.h>
 
 int ShowCommandForMode(int mode)
@@ -76,4 +78,11 @@ BOOL LaunchFile(HWND hWndOwner, const std::string& target, int mode, const std::
     info.lpDirectory = directory.empty() ? nullptr : directory.c_str();
     info.nShow = ShowCommandForMode(mode);
     return ::ShellExecuteExA(&info);
+}
+
+BOOL RunBatchFile(HWND hWndOwner, const std::string& batchPath, int osVersion, DWORD timeoutMs)
+{
+    const BatchLaunchTarget target = BatchLaunchTargetFor(batchPath, osVersion);
+    CLaunchedProcess process;
+    return process.Launch(hWndOwner, target.file, LaunchHidden, target.directory) && process.WaitForExit(timeoutMs);
 }
