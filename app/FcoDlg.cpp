@@ -96,6 +96,9 @@ BOOL CFcoDlg::OnCommand(int nID, int nCode, HWND hWndCtl)
     case IDC_BUTTON_REMOVE_ALL:
         OnRemoveAll();
         return TRUE;
+    case IDC_BUTTON_UPDATE:
+        OnUpdateRegistry();
+        return TRUE;
     case IDC_BUTTON1:
         OnButton1();
         return TRUE;

@@ -7,6 +7,7 @@
 #include "framework/Gdi.h"
 #include "listctrl/ListCtrlFco.h"
 #include "registry/FcoValueRules.h"
+#include "registry/FcoValueWriter.h"
 
 #include <string>
 #include <vector>
@@ -50,6 +51,12 @@ public:
     // Fills the list from the machine's catalogue file.
     void ReadDescriptionFile(const std::string& fileName);
 
+    // Update Registry: single values of the FCO key, and the walk that makes the key agree with
+    // every row's tick, answering the FCOs the registry refused.
+    BOOL WriteFcoValue(std::string name, std::string data);
+    BOOL DeleteFcoValue(std::string name);
+    std::vector<std::string> WriteListToRegistry();
+
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
@@ -59,6 +66,7 @@ protected:
 
     void OnSelectAll();
     void OnRemoveAll();
+    void OnUpdateRegistry();
     void OnButton1();
 
 private:
@@ -66,4 +74,6 @@ private:
     CFont m_fontLabel;
     // What the last normalising pass left in the key, by FCO identifier.
     FcoDates m_fcoDates;
+    // Update Registry's writes; a walk over the rows keeps the key open throughout.
+    CFcoValueWriter m_fcoValueWriter;
 };
