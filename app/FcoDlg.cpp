@@ -67,6 +67,7 @@ BOOL CFcoDlg::OnInitDialog()
     m_strFcoKey = FindFcoKey();
     InsertFcoColumns(m_listFco);
     FillFcoRows();
+    BackupFcoKey();
     return TRUE;
 }
 

@@ -56,6 +56,13 @@ public:
     BOOL WriteFcoValue(std::string name, std::string data);
     BOOL DeleteFcoValue(std::string name);
     std::vector<std::string> WriteListToRegistry();
+    // The start-up backup into the backup folder, and the file and launch helpers it shares.
+    void BackupFcoKey();
+    BOOL EnsureFcoKey();
+    BOOL EnsureFolder(const std::string& path);
+    void ExportFcoKey(const std::string& batchPath, const std::string& exportPath);
+    void LaunchFile(const std::string& target, int mode);
+    BOOL FileExists(const std::string& path);
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;

@@ -1,7 +1,8 @@
 // Every Windows version class the program tells apart: its classification, and a start-up
-// from the picker to the ticked catalogue, with Wine reporting that version.
-#include "tests/e2e/scenarios/Scenario.h"
+// from the picker to the ticked catalogue and its backup, with Wine reporting that version.
+#include "tests/e2e/scenarios/MaintenanceScenario.h"
 
+#include "tests/common/Files.h"
 #include "tests/e2e/driver/Text.h"
 #include "tests/e2e/driver/Ticks.h"
 #include "tests/e2e/driver/WindowsVersion.h"
@@ -62,6 +63,10 @@ TEST_P(WindowsVersions, ClassifiesTheSystemAndStartsWithTheTickedCatalogue)
     EXPECT_THAT(list.RowTexts(1), ElementsAre("", "102", "Imaging head", "", "New firmware"));
     std::string pictures;
     EXPECT_TRUE(ShowsTickOnlyIn(list, 0, 1, &pictures)) << pictures;
+
+    const std::vector<std::string> exports = ExportFileNames();
+    ASSERT_EQ(1u, exports.size());
+    EXPECT_EQ(ExportLinesOf({{"101", "14/03/06"}}), ExportLines(BackupPath(exports[0])));
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryClass, WindowsVersions, ::testing::ValuesIn(AllWindowsVersionClasses()),
