@@ -100,6 +100,9 @@ BOOL CFcoDlg::OnCommand(int nID, int nCode, HWND hWndCtl)
     case IDC_BUTTON_UPDATE:
         OnUpdateRegistry();
         return TRUE;
+    case IDC_BUTTON_RESTORE:
+        OnRestoreRegistry();
+        return TRUE;
     case IDC_BUTTON1:
         OnButton1();
         return TRUE;

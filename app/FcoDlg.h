@@ -74,6 +74,7 @@ protected:
     void OnSelectAll();
     void OnRemoveAll();
     void OnUpdateRegistry();
+    void OnRestoreRegistry();
     void OnButton1();
 
 private:

@@ -48,7 +48,7 @@ TEST_F(StartUpBackup, AMissingKeyIsCreatedEmptyAndExported)
     EXPECT_EQ(ExportLinesOf({}), ExportLines(BackupPath(exports[0])));
 }
 
-TEST_F(StartUpBackup, WithoutABackupTheEngineerIsWarnedOnceAndTheStartGoesOn)
+TEST_F(StartUpBackup, WithoutABackupTheEngineerIsWarnedOnceAndNoRestoreCanTakeTheKey)
 {
     // A file where the backup folder belongs: no folder, so no batch file and no export.
     ASSERT_TRUE(WriteWholeFile(kBackupFolder, "in the way"));
@@ -67,6 +67,12 @@ TEST_F(StartUpBackup, WithoutABackupTheEngineerIsWarnedOnceAndTheStartGoesOn)
     ASSERT_TRUE(main) << app->DescribeWindows();
     EXPECT_FALSE(WarningShownNow());
 
+    // Nothing to choose from: the picker takes the empty name, and the key must survive it.
+    ASSERT_TRUE(main.Click(IDC_BUTTON_RESTORE));
+    const ShownMessageBox notFound = app->WaitForMessageBox("Warning !!!");
+    ASSERT_TRUE(notFound) << app->DescribeWindows();
+    EXPECT_EQ("The backup file c:\\FCObackup\\.reg was not found.\r\nThe registry was not changed.", notFound.Text());
+    EXPECT_EQ((RegistryValues{{"456", "15/07/06"}}), machine.FcoValues());
     EXPECT_EQ("in the way", ReadWholeFile(kBackupFolder));
 }
 

@@ -74,5 +74,27 @@ INSTANTIATE_TEST_SUITE_P(EveryClass, WindowsVersions, ::testing::ValuesIn(AllWin
                              return std::string(info.param.wineName);
                          });
 
+class Windows95Class : public MaintenanceScenario {};
+
+// The batch files run from the backup folder, not from the folder the program was started in.
+TEST_F(Windows95Class, BacksUpAndRestoresThroughTheBackupFolder)
+{
+    const WindowsVersionOverride reported({"Mendwright.exe"}, "win95");
+    ASSERT_TRUE(reported.Ready());
+    ASSERT_TRUE(machine.SetFcoValue("456", "15/07/06"));
+    const char* const decoy = "echo ran> decoy.ran\r\n";
+    ASSERT_NO_FATAL_FAILURE(Start({{"FCOREG.bat", decoy}, {"FCORES.bat", decoy}}));
+    const std::vector<std::string> exports = ExportFileNames();
+    ASSERT_EQ(1u, exports.size());
+    EXPECT_EQ(ExportLinesOf({{"456", "15/07/06"}}), ExportLines(BackupPath(exports[0])));
+
+    ASSERT_NO_FATAL_FAILURE(MarkKeyBeforeRestore());
+    ASSERT_TRUE(machine.SetFcoValue("456", "02/02/02"));
+    ASSERT_TRUE(main.Click(IDC_BUTTON_RESTORE));
+    ASSERT_TRUE(WaitForRestoreEnd()) << app->DescribeWindows();
+    EXPECT_EQ((RegistryValues{{"456", "15/07/06"}}), machine.FcoValues());
+    EXPECT_FALSE(PathExists(folder->PathOf("decoy.ran")));
+}
+
 } // namespace
 } // namespace e2e
