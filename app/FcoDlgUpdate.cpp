@@ -28,7 +28,9 @@ std::vector<std::string> CFcoDlg::WriteListToRegistry()
     std::vector<std::string> refused;
     CListBulkUpdate bulk(m_listFco);
     CFcoValueBatch openKey(m_fcoValueWriter);
-    for (int row = 0; row < m_listFco.GetItemCount(); ++row) {
+    // Nothing adds or removes rows during the walk.
+    const int rows = m_listFco.GetItemCount();
+    for (int row = 0; row < rows; ++row) {
         const std::string name = m_listFco.GetItemText(row, kFcoColumn);
         const std::string date = m_listFco.GetItemText(row, kDateColumn);
         // Only a clear box counts as clear; a row without records (-1) counts as ticked.
