@@ -9,3 +9,14 @@ if(MINGW)
     target_link_options(show_command_probe PRIVATE -static)
 endif()
 add_dependencies(win_maintenance_tests show_command_probe)
+
+# Figures, not a test: the backup, the restore and Update Registry against fixed waits and bare writes.
+add_executable(bench_maintenance
+    ${CMAKE_SOURCE_DIR}/tests/bench/bench_maintenance.cpp
+    ${CMAKE_SOURCE_DIR}/tests/bench/BenchSupport.cpp
+    ${MENDWRIGHT_RESOURCES})
+target_include_directories(bench_maintenance PRIVATE ${CMAKE_SOURCE_DIR})
+target_link_libraries(bench_maintenance PRIVATE win_test_support psapi)
+if(MINGW)
+    target_link_options(bench_maintenance PRIVATE -static)
+endif()
