@@ -2,7 +2,6 @@
 #include "app/FcoDlg.h"
 
 #include "maintenance/NameList.h"
-#include "registry/FcoListPopulation.h"
 
 namespace {
 const int kStatusColumn = 0;
@@ -45,7 +44,7 @@ std::vector<std::string> CFcoDlg::WriteListToRegistry()
         // A change the registry refused is not shown as made.
         refused.push_back(name);
         std::string held;
-        ::IsFcoInRegistry(m_strFcoKey, name, held);
+        IsFcoInRegistry(name, held);
         m_listFco.SetCellText(row, kDateColumn, held.c_str());
     }
     return refused;
