@@ -71,6 +71,7 @@ BOOL CFcoDlg::OnInitDialog()
     FillFcoRows();
     FindMachinePdf();
     CheckEnvironment();
+    BackupFcoKey();
     CheckInstallation();
     return TRUE;
 }
@@ -108,6 +109,12 @@ BOOL CFcoDlg::OnCommand(int nID, int nCode, HWND hWndCtl)
         return TRUE;
     case IDC_BUTTON_REMOVE_ALL:
         OnRemoveAll();
+        return TRUE;
+    case IDC_BUTTON_UPDATE:
+        OnUpdateRegistry();
+        return TRUE;
+    case IDC_BUTTON_RESTORE:
+        OnRestoreRegistry();
         return TRUE;
     case IDC_BUTTON_FCO_INFO:
         OnFcoInfo();

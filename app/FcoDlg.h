@@ -9,6 +9,7 @@
 #include "listctrl/ListCtrlFco.h"
 #include "maintenance/VersionInfo.h"
 #include "registry/FcoValueRules.h"
+#include "registry/FcoValueWriter.h"
 #include "tooltip/RichTipWnd.h"
 
 #include <memory>
@@ -61,6 +62,18 @@ public:
     // Fills the list from the machine's catalogue file.
     void ReadDescriptionFile(const std::string& fileName);
 
+    // Update Registry: single values of the FCO key, and the walk that makes the key agree with
+    // every row's tick, answering the FCOs the registry refused.
+    BOOL WriteFcoValue(std::string name, std::string data);
+    BOOL DeleteFcoValue(std::string name);
+    std::vector<std::string> WriteListToRegistry();
+    // The start-up backup into the backup folder, and the file and launch helpers it shares.
+    void BackupFcoKey();
+    BOOL EnsureFcoKey();
+    BOOL EnsureFolder(const std::string& path);
+    void ExportFcoKey(const std::string& batchPath, const std::string& exportPath);
+    void LaunchFile(const std::string& target, int mode);
+    BOOL FileExists(const std::string& path);
     void AppendAboutToSystemMenu();
     // The machine's PDF, the outside programs, the install folder.
     void FindMachinePdf();
@@ -90,6 +103,8 @@ protected:
 
     void OnSelectAll();
     void OnRemoveAll();
+    void OnUpdateRegistry();
+    void OnRestoreRegistry();
     void OnFcoInfo();
     void OnButton1();
     void OnClickListFco(NMHDR* pNMHDR, LRESULT* pResult);
@@ -107,4 +122,6 @@ private:
     CFont m_fontLabel;
     // What the last normalising pass left in the key, by FCO identifier.
     FcoDates m_fcoDates;
+    // Update Registry's writes; a walk over the rows keeps the key open throughout.
+    CFcoValueWriter m_fcoValueWriter;
 };

@@ -39,13 +39,13 @@ void CFcoDlg::CheckEnvironment()
 
     const std::string service = LoadResString(IDS_TFR_SERVICE);
     const std::string installer = LoadResString(IDS_TFR_INSTALLER);
-    EnvironmentFindings findings = {::FileExists(service) != FALSE, false, false};
-    if (!findings.servicePresent && ::FileExists(installer)) {
+    EnvironmentFindings findings = {FileExists(service) != FALSE, false, false};
+    if (!findings.servicePresent && FileExists(installer)) {
         RunServiceInstaller(m_hWnd, installer);
         findings.installerLaunched = true;
-        findings.servicePresent = ::FileExists(service) != FALSE;
+        findings.servicePresent = FileExists(service) != FALSE;
     }
-    findings.utilityPresent = ::FileExists(LoadResString(IDS_BACKUP_UTILITY)) != FALSE;
+    findings.utilityPresent = FileExists(LoadResString(IDS_BACKUP_UTILITY)) != FALSE;
 
     const EnvironmentReport report = ReportEnvironment(findings, LoadResString(IDS_TFR_NOT_INSTALLED_WARNING));
     if (report.serviceMissingLine) {
@@ -68,9 +68,9 @@ void CFcoDlg::CheckEnvironment()
 void CFcoDlg::OnOK()
 {
     const std::string utility = LoadResString(IDS_BACKUP_UTILITY_AT_EXIT);
-    if (::FileExists(utility)) {
+    if (FileExists(utility)) {
         if (MessageBox(LoadResString(IDS_BACKUP_REMINDER), kWarningCaption, kQuestionStyle) == IDOK)
-            ::LaunchFile(m_hWnd, utility, LaunchNormal);
+            LaunchFile(utility, LaunchNormal);
     } else {
         MessageBox(LoadResString(IDS_BACKUP_REMINDER_NO_UTILITY), kWarningCaption, kNoteStyle);
     }

@@ -9,7 +9,7 @@
 void CFcoDlg::FindMachinePdf()
 {
     const std::string pdf = FormatString("%s.pdf", m_strMachineName.c_str());
-    if (!::FileExists(pdf))
+    if (!FileExists(pdf))
         return;
     m_btnFcoInfo.ShowWindow(SW_SHOWNORMAL);
     m_strPdfFile = pdf;
@@ -19,5 +19,5 @@ void CFcoDlg::FindMachinePdf()
 void CFcoDlg::OnFcoInfo()
 {
     if (!m_strPdfFile.empty())
-        ::LaunchFile(m_hWnd, m_strPdfFile, LaunchNormal);
+        LaunchFile(m_strPdfFile, LaunchNormal);
 }

@@ -25,7 +25,7 @@ void CFcoDlg::CheckInstallation()
     const std::string folder = CurrentFolder();
     UpdateInstalledProgram();
 
-    if (!::FileExists(LoadResString(IDS_INSTALLED_PROGRAM))) {
+    if (!FileExists(LoadResString(IDS_INSTALLED_PROGRAM))) {
         // The copy runs hidden, where nobody could answer xcopy's questions: /Y overwrites without
         // asking and /I takes the destination for a folder.
         const std::string command =
@@ -89,7 +89,7 @@ int CFcoDlg::VersionToNumber(const std::string& version)
 // TRUE when the local description file must replace the installed one.
 BOOL CFcoDlg::IsDescriptionFileNewer(const std::string& local, const std::string& installed)
 {
-    if (!::FileExists(installed))
+    if (!FileExists(installed))
         return TRUE;
     return IsDateNewer(ReadFileDate(local), ReadFileDate(installed));
 }

@@ -170,7 +170,10 @@ BOOL CListCtrlFco::SetCheckState(int nItem, int nSubItem, int nState)
 
 int CListCtrlFco::GetCheckState(int nItem, int nSubItem) const
 {
-    if (!IsCellInRange(nItem, nSubItem))
+    // Update Registry asks this for every row: the row's records alone answer, in one message
+    // instead of four. A row outside the list has no item data, and a column beyond the
+    // records (one per column the row was inserted with) has no record.
+    if (nItem < 0 || nSubItem < 0)
         return -1;
     const CellData* cell = CellOf(GetRowData(nItem), nSubItem);
     return cell ? cell->nCheckState : -1;

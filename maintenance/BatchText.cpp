@@ -38,6 +38,11 @@ std::string EscapeForBatch(const std::string& text)
     return escaped;
 }
 
+std::string RestoreBatchText(const std::string& importPath)
+{
+    return "regedit.exe /s  \"" + EscapeForBatch(importPath) + "\"  \r\n exit";
+}
+
 bool IsValidFileName(const std::string& name)
 {
     if (name.empty() || name.size() > kMaxBackupFileNameLength)

@@ -12,6 +12,10 @@ constexpr std::string::size_type kMaxBackupFileNameLength = 260 - 1 - (sizeof("c
 // there and stay as they are.
 std::string EscapeForBatch(const std::string& text);
 
+// The restore batch file's text: the registry editor imports importPath without asking, then the
+// command interpreter ends. The path is escaped for the batch file.
+std::string RestoreBatchText(const std::string& importPath);
+
 // True when name (without folder) can name a file in the backup folder. Refused, because Windows
 // cannot create or open such a file by that name:
 // - the empty name;

@@ -19,6 +19,7 @@ public:
 
     std::string GetFileName() const { return m_data.cFileName; }
     DWORD GetAttributes() const { return m_data.dwFileAttributes; }
+    bool IsEmptyFile() const { return m_data.nFileSizeLow == 0 && m_data.nFileSizeHigh == 0; }
 
 private:
     HANDLE m_hFind = INVALID_HANDLE_VALUE;

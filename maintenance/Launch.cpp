@@ -1,6 +1,8 @@
 // Starting programs, batch files and documents through the shell, and waiting for them.
 #include "maintenance/Launch.h"
 
+#include "maintenance/BatchText.h"
+
 #include <shellapi.h>
 
 int ShowCommandForMode(int mode)
@@ -53,7 +55,9 @@ BOOL CLaunchedProcess::WaitForExit(DWORD timeoutMs)
         const DWORD elapsed = ::GetTickCount() - start;
         if (elapsed >= timeoutMs)
             return ::WaitForSingleObject(m_hProcess, 0) == WAIT_OBJECT_0;
-        const DWORD woke = ::MsgWaitForMultipleObjects(1, &m_hProcess, FALSE, timeoutMs - elapsed, QS_PAINT);
+        // Messages other programs send are answered too, so that none of them hangs meanwhile.
+        const DWORD woke = ::MsgWaitForMultipleObjects(1, &m_hProcess, FALSE, timeoutMs - elapsed,
+                                                       QS_PAINT | QS_SENDMESSAGE);
         if (woke == WAIT_OBJECT_0)
             return TRUE;
         if (woke != WAIT_OBJECT_0 + 1)
@@ -76,4 +80,11 @@ BOOL LaunchFile(HWND hWndOwner, const std::string& target, int mode, const std::
     info.lpDirectory = directory.empty() ? nullptr : directory.c_str();
     info.nShow = ShowCommandForMode(mode);
     return ::ShellExecuteExA(&info);
+}
+
+BOOL RunBatchFile(HWND hWndOwner, const std::string& batchPath, int osVersion, DWORD timeoutMs)
+{
+    const BatchLaunchTarget target = BatchLaunchTargetFor(batchPath, osVersion);
+    CLaunchedProcess process;
+    return process.Launch(hWndOwner, target.file, LaunchHidden, target.directory) && process.WaitForExit(timeoutMs);
 }

@@ -41,3 +41,8 @@ private:
 
 // Starts a target and forgets it.
 BOOL LaunchFile(HWND hWndOwner, const std::string& target, int mode, const std::string& directory = "");
+
+// Runs a batch file hidden and waits, as WaitForExit does, until it has ended or timeoutMs have
+// passed: TRUE when it ended. On the Windows 95 class (osVersion 1) the shell is pointed at the
+// file through its own folder (BatchLaunchTargetFor).
+BOOL RunBatchFile(HWND hWndOwner, const std::string& batchPath, int osVersion, DWORD timeoutMs);

@@ -404,6 +404,14 @@ RegistryExport ParseRegistryExport(const std::string& bytes, NarrowText narrow)
     }
 }
 
+bool HasSection(const RegistryExport& file, const std::string& keyPath)
+{
+    for (const RegistryExportSection& section : file.sections)
+        if (EqualsIgnoringAsciiCase(section.keyPath, keyPath))
+            return true;
+    return false;
+}
+
 std::vector<RegistryExportValue> ValuesOfKey(const RegistryExport& file, const std::string& keyPath)
 {
     std::vector<RegistryExportValue> values;

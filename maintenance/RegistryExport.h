@@ -49,6 +49,10 @@ std::string NarrowByCodeUnit(const std::u16string& wide);
 // held in memory gives the empty result.
 RegistryExport ParseRegistryExport(const std::string& bytes, NarrowText narrow = NarrowByCodeUnit);
 
+// True when the file has a section of keyPath (root key included, compared without regard to
+// ASCII case), even one without values: importing it puts that key back.
+bool HasSection(const RegistryExport& file, const std::string& keyPath);
+
 // The values an import of the file leaves in keyPath (root key included, compared without
 // regard to ASCII case): every section of that key in file order, a later value of the same
 // name replacing the data of the earlier one, as the registry does.

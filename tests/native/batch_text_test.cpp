@@ -43,3 +43,11 @@ TEST(BatchLaunchTargetTest, TheWindows95ClassRunsTheFileByNameFromItsOwnFolder)
         EXPECT_EQ(target.directory, "") << other;
     }
 }
+
+TEST(RestoreBatchText, ImportsTheEscapedPathAndEnds)
+{
+    EXPECT_EQ("regedit.exe /s  \"c:\\FCObackup\\Tallyroll_14-03-06  09-05-12-AM.reg\"  \r\n exit",
+              RestoreBatchText("c:\\FCObackup\\Tallyroll_14-03-06  09-05-12-AM.reg"));
+    EXPECT_EQ("regedit.exe /s  \"c:\\FCObackup\\100%% (a&b).reg\"  \r\n exit",
+              RestoreBatchText("c:\\FCObackup\\100% (a&b).reg"));
+}

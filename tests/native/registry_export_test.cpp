@@ -294,3 +294,11 @@ TEST(ValuesOfKey, MergesTheKeysSectionsAsAnImportWould)
     const RegistryExport fco = ParseRegistryExport(ReadFixture("wine_fco.reg"));
     EXPECT_EQ(8u, ValuesOfKey(fco, "HKEY_LOCAL_MACHINE\\SOFTWARE\\Velmora\\FCO").size());
 }
+
+TEST(HasSection, FindsTheKeyEvenWithoutValuesButNotItsParentOrADeletion)
+{
+    const RegistryExport empty = ParseRegistryExport(ReadFixture("wine_empty.reg"));
+    EXPECT_TRUE(HasSection(empty, "hkey_local_machine\\SOFTWARE\\VELMORA\\Empty"));
+    EXPECT_FALSE(HasSection(empty, "HKEY_LOCAL_MACHINE\\SOFTWARE\\Velmora"));
+    EXPECT_FALSE(HasSection(ParseRegistryExport("REGEDIT4\n[-HKEY_LOCAL_MACHINE\\K]\n"), "HKEY_LOCAL_MACHINE\\K"));
+}

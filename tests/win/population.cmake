@@ -7,6 +7,7 @@ target_link_libraries(win_population_tests PRIVATE win_test_support)
 # Figures, not a test: the pass and the filling against the bare calls they are built on.
 add_executable(bench_population
     ${CMAKE_SOURCE_DIR}/tests/bench/bench_population.cpp
+    ${CMAKE_SOURCE_DIR}/tests/bench/BenchSupport.cpp
     ${MENDWRIGHT_RESOURCES})
 target_include_directories(bench_population PRIVATE ${CMAKE_SOURCE_DIR})
 target_link_libraries(bench_population PRIVATE win_test_support psapi)

@@ -1,4 +1,4 @@
-// Reads a list view of another process: rows, cell texts, column widths and cell rectangles.
+// Reads a list view of another process: rows, cell texts, column widths and cell rectangles; clicks cells.
 #include "tests/e2e/driver/ListViewReader.h"
 
 #include <commctrl.h>
@@ -128,6 +128,17 @@ RECT ListViewReader::CellRectOnScreen(int row, int column) const
         cell.right = cell.left + ColumnWidth(0);
     ::MapWindowPoints(m_list.Handle(), HWND_DESKTOP, reinterpret_cast<POINT*>(&cell), 2);
     return cell;
+}
+
+bool ListViewReader::ClickCell(int row, int column) const
+{
+    RECT cell = CellRectOnScreen(row, column);
+    POINT middle = {(cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2};
+    ::ScreenToClient(m_list.Handle(), &middle);
+    const LPARAM at = MAKELPARAM(middle.x, middle.y);
+    // The list view follows a press until its release arrives; posted in a row, it comes at once.
+    return ::PostMessageW(m_list.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at) &&
+           ::PostMessageW(m_list.Handle(), WM_LBUTTONUP, 0, at);
 }
 
 } // namespace e2e

@@ -1,4 +1,4 @@
-// Reads a list view of another process: rows, cell texts, column widths and cell rectangles.
+// Reads a list view of another process: rows, cell texts, column widths and cell rectangles; clicks cells.
 #pragma once
 
 #include "tests/e2e/driver/WindowReader.h"
@@ -47,6 +47,8 @@ public:
     RECT SubItemRect(int row, int column) const;
     // The cell as the user sees it, on the screen: column 0 ends where its width ends.
     RECT CellRectOnScreen(int row, int column) const;
+    // A left click posted to the middle of the cell, as the mouse would give it.
+    bool ClickCell(int row, int column) const;
 
 private:
     LRESULT Send(UINT msg, WPARAM wParam, LPARAM lParam) const;

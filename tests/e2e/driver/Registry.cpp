@@ -84,7 +84,8 @@ RegistryValues HklmValues(const std::string& path)
 bool HklmDeleteTree(const std::string& path)
 {
     HKEY key = nullptr;
-    if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS)
+    // Only what the enumeration needs: a key may refuse changes of its values and still be deleted.
+    if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_ENUMERATE_SUB_KEYS, &key) != ERROR_SUCCESS)
         return !HklmKeyExists(path);
     std::vector<std::string> children;
     for (DWORD index = 0;; ++index) {

@@ -1,7 +1,8 @@
 // Every Windows version class the program tells apart: its classification, and a start-up
-// from the picker to the ticked catalogue, with Wine reporting that version.
-#include "tests/e2e/scenarios/Scenario.h"
+// from the picker to the ticked catalogue and its backup, with Wine reporting that version.
+#include "tests/e2e/scenarios/MaintenanceScenario.h"
 
+#include "tests/common/Files.h"
 #include "tests/e2e/driver/Text.h"
 #include "tests/e2e/driver/Ticks.h"
 #include "tests/e2e/driver/WindowsVersion.h"
@@ -62,12 +63,38 @@ TEST_P(WindowsVersions, ClassifiesTheSystemAndStartsWithTheTickedCatalogue)
     EXPECT_THAT(list.RowTexts(1), ElementsAre("", "102", "Imaging head", "", "New firmware"));
     std::string pictures;
     EXPECT_TRUE(ShowsTickOnlyIn(list, 0, 1, &pictures)) << pictures;
+
+    const std::vector<std::string> exports = ExportFileNames();
+    ASSERT_EQ(1u, exports.size());
+    EXPECT_EQ(ExportLinesOf({{"101", "14/03/06"}}), ExportLines(BackupPath(exports[0])));
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryClass, WindowsVersions, ::testing::ValuesIn(AllWindowsVersionClasses()),
                          [](const ::testing::TestParamInfo<WindowsVersionClass>& info) {
                              return std::string(info.param.wineName);
                          });
+
+class Windows95Class : public MaintenanceScenario {};
+
+// The batch files run from the backup folder, not from the folder the program was started in.
+TEST_F(Windows95Class, BacksUpAndRestoresThroughTheBackupFolder)
+{
+    const WindowsVersionOverride reported({"Mendwright.exe"}, "win95");
+    ASSERT_TRUE(reported.Ready());
+    ASSERT_TRUE(machine.SetFcoValue("456", "15/07/06"));
+    const char* const decoy = "echo ran> decoy.ran\r\n";
+    ASSERT_NO_FATAL_FAILURE(Start({{"FCOREG.bat", decoy}, {"FCORES.bat", decoy}}));
+    const std::vector<std::string> exports = ExportFileNames();
+    ASSERT_EQ(1u, exports.size());
+    EXPECT_EQ(ExportLinesOf({{"456", "15/07/06"}}), ExportLines(BackupPath(exports[0])));
+
+    ASSERT_NO_FATAL_FAILURE(MarkKeyBeforeRestore());
+    ASSERT_TRUE(machine.SetFcoValue("456", "02/02/02"));
+    ASSERT_TRUE(main.Click(IDC_BUTTON_RESTORE));
+    ASSERT_TRUE(WaitForRestoreEnd()) << app->DescribeWindows();
+    EXPECT_EQ((RegistryValues{{"456", "15/07/06"}}), machine.FcoValues());
+    EXPECT_FALSE(PathExists(folder->PathOf("decoy.ran")));
+}
 
 } // namespace
 } // namespace e2e

@@ -10,7 +10,8 @@ const char* const kProductRoots[] = {"SOFTWARE\\Palvane", "SOFTWARE\\Velmora"};
 bool DeleteKeyTree(HKEY root, const std::string& path)
 {
     HKEY key;
-    if (::RegOpenKeyExA(root, path.c_str(), 0, KEY_ALL_ACCESS, &key) == ERROR_SUCCESS) {
+    // Only what the enumeration needs: a key may refuse changes of its values and still be deleted.
+    if (::RegOpenKeyExA(root, path.c_str(), 0, KEY_ENUMERATE_SUB_KEYS, &key) == ERROR_SUCCESS) {
         std::vector<std::string> children;
         char name[1024];
         for (DWORD i = 0;; ++i) {

@@ -1,0 +1,66 @@
+// The start-up backup of the FCO key into the backup folder, and the file and launch helpers it shares.
+#include "app/FcoDlg.h"
+
+#include "framework/Strings.h"
+#include "framework/WaitCursor.h"
+#include "maintenance/BatchText.h"
+#include "maintenance/FileHelpers.h"
+#include "maintenance/Folder.h"
+#include "maintenance/Launch.h"
+#include "registry/FcoKey.h"
+#include "res/resource.h"
+
+namespace {
+// A normal export takes well under a second; only a machine in real trouble takes longer.
+const DWORD kExportTimeoutMs = 60000;
+} // namespace
+
+// Called at start-up, before the dialog is shown: the export is complete when the engineer sees it.
+void CFcoDlg::BackupFcoKey()
+{
+    EnsureFcoKey();
+    const std::string folder = LoadResString(IDS_BACKUP_FOLDER);
+    EnsureFolder(folder);
+    const std::string exportPath =
+        FormatString("%s%s.reg", LoadResString(IDS_EXPORT_FILE_PREFIX).c_str(), m_strTimeStamp.c_str());
+    const std::string batchPath = FormatString("%s%s.bat", LoadResString(IDS_BATCH_FILE_PREFIX).c_str(), "REG");
+    ExportFcoKey(batchPath, exportPath);
+    // A start without a backup must not pass unnoticed; the program goes on all the same.
+    if (!::FileHasContent(exportPath))
+        MessageBox(FormatString("The FCO key was not backed up: the export file\r\n%s\r\nis missing or empty.\r\n"
+                                "Check the backup folder %s.",
+                                exportPath.c_str(), folder.c_str()),
+                   "Warning !!!", MB_OK | MB_ICONEXCLAMATION | MB_SYSTEMMODAL);
+}
+
+BOOL CFcoDlg::EnsureFcoKey()
+{
+    return ::EnsureFcoKey(HKEY_LOCAL_MACHINE, m_strFcoKey);
+}
+
+BOOL CFcoDlg::EnsureFolder(const std::string& path)
+{
+    return ::EnsureFolder(path);
+}
+
+// Runs the registry editor through a batch file and waits until it has written the export.
+void CFcoDlg::ExportFcoKey(const std::string& batchPath, const std::string& exportPath)
+{
+    const std::string keyText = LoadResString(IDS_HKLM_PREFIX) + m_strFcoKey;
+    const std::string line = FormatString(LoadResString(IDS_EXPORT_COMMAND).c_str(), EscapeForBatch(exportPath).c_str(),
+                                          EscapeForBatch(keyText).c_str());
+    if (!WriteBatchFile(batchPath, line))
+        return;
+    CWaitCursor wait;
+    RunBatchFile(m_hWnd, batchPath, GetOsVersion(), kExportTimeoutMs);
+}
+
+void CFcoDlg::LaunchFile(const std::string& target, int mode)
+{
+    ::LaunchFile(m_hWnd, target, mode);
+}
+
+BOOL CFcoDlg::FileExists(const std::string& path)
+{
+    return ::FileExists(path);
+}

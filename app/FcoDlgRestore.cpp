@@ -1,0 +1,95 @@
+// Restore Registry: a backup of the FCO key imported again, checked value by value, and the list refilled.
+#include "app/FcoDlg.h"
+
+#include "framework/Strings.h"
+#include "framework/WaitCursor.h"
+#include "maintenance/BatchText.h"
+#include "maintenance/ExportFile.h"
+#include "maintenance/FileHelpers.h"
+#include "maintenance/Launch.h"
+#include "maintenance/MachineTypeDlg.h"
+#include "maintenance/NameList.h"
+#include "maintenance/RestoreCheck.h"
+#include "registry/FcoKey.h"
+#include "registry/FcoValues.h"
+#include "registry/RegistryKey.h"
+#include "res/resource.h"
+
+namespace {
+// An import of a thousand values takes about a second; the limit only keeps a hung editor from
+// holding the program for ever.
+const DWORD kImportTimeoutMs = 60000;
+
+// What the engineer cannot use while the key is being replaced, in the order they are disabled
+// and enabled again.
+const int kRestoreLockedControls[] = {IDC_BUTTON_SELECT_ALL, IDC_BUTTON_REMOVE_ALL, IDC_BUTTON_UPDATE,
+                                      IDC_BUTTON_RESTORE,    IDC_BUTTON_FCO_INFO,   IDC_BUTTON_FONT,
+                                      IDC_BUTTON_COLOR,      IDOK};
+
+void EnableRestoreLockedControls(HWND hDlg, BOOL bEnable)
+{
+    for (const int id : kRestoreLockedControls)
+        ::EnableWindow(::GetDlgItem(hDlg, id), bEnable);
+}
+
+const char kNotChanged[] = "\r\nThe registry was not changed.";
+} // namespace
+
+// Button "Res&tore Registry". The key is deleted only once everything the import needs is in place,
+// so a wrong or missing backup file never costs the machine its FCO key.
+void CFcoDlg::OnRestoreRegistry()
+{
+    CMachineTypeDlg picker;
+    picker.m_bMachineType = FALSE;
+    if (picker.DoModal() != IDOK)
+        return;
+
+    const std::string importPath =
+        FormatString("%s%s.reg", LoadResString(IDS_BACKUP_FOLDER_SLASH).c_str(), picker.m_strSelection.c_str());
+    const UINT warning = MB_OK | MB_ICONEXCLAMATION | MB_SYSTEMMODAL;
+    RegistryExport backup;
+    if (!IsValidFileName(picker.m_strSelection) || !ReadRegistryExportFile(importPath, backup)) {
+        MessageBox(FormatString("The backup file %s was not found.%s", importPath.c_str(), kNotChanged), "Warning !!!",
+                   warning);
+        return;
+    }
+    const std::string keyPath = LoadResString(IDS_HKLM_PREFIX) + m_strFcoKey;
+    if (!backup.headerRecognised || !HasSection(backup, keyPath)) {
+        MessageBox(FormatString("The file %s holds no backup of %s.%s", importPath.c_str(), keyPath.c_str(),
+                                kNotChanged),
+                   "Warning !!!", warning);
+        return;
+    }
+    const std::string batchPath = LoadResString(IDS_RESTORE_BATCH_FILE);
+    if (!WriteBatchFile(batchPath, RestoreBatchText(importPath))) {
+        MessageBox(FormatString("The restore batch file %s could not be written for %s.%s", batchPath.c_str(),
+                                importPath.c_str(), kNotChanged),
+                   "Warning !!!", warning);
+        return;
+    }
+
+    {
+        CRegistryKey key;
+        if (key.Open(HKEY_LOCAL_MACHINE, m_strFcoKey))
+            key.DeleteKey("");
+    }
+    EnableRestoreLockedControls(m_hWnd, FALSE);
+    {
+        // The list is refilled only from a finished import: the refill rewrites the key.
+        CWaitCursor wait;
+        RunBatchFile(m_hWnd, batchPath, GetOsVersion(), kImportTimeoutMs);
+    }
+    ShowWindow(SW_HIDE);
+    FillFcoRows();
+    EnableRestoreLockedControls(m_hWnd, TRUE);
+    ShowWindow(SW_SHOWNORMAL);
+
+    // The registry editor reports success whatever happened: the key itself is the proof.
+    const std::vector<std::string> differing = FindDifferingFcos(
+        ValuesOfKey(backup, keyPath), ReadFcoKey(HKEY_LOCAL_MACHINE, m_strFcoKey), m_strToday);
+    if (!differing.empty())
+        MessageBox(FormatString("The restore is incomplete: the registry does not hold these FCOs as the backup file "
+                                "%s does:\r\n%s",
+                                importPath.c_str(), NameListForMessage(differing).c_str()),
+                   "Warning !!!", warning);
+}

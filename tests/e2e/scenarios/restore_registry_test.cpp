@@ -1,0 +1,200 @@
+// Restore Registry: a chosen backup replaces the FCO key, is checked against the key afterwards, and
+// a backup that cannot be imported never costs the key.
+#include "tests/e2e/scenarios/MaintenanceScenario.h"
+
+#include "tests/common/Files.h"
+
+#include <gmock/gmock.h>
+
+#include <algorithm>
+
+using ::testing::ElementsAre;
+using ::testing::ElementsAreArray;
+
+namespace e2e {
+namespace {
+
+const int kVisibleLockedControls[] = {IDC_BUTTON_REMOVE_ALL, IDC_BUTTON_UPDATE, IDC_BUTTON_RESTORE, IDOK};
+const int kHiddenLockedControls[] = {IDC_BUTTON_SELECT_ALL, IDC_BUTTON_FCO_INFO, IDC_BUTTON_FONT, IDC_BUTTON_COLOR};
+
+class RestoreRegistry : public MaintenanceScenario {
+protected:
+    void SetUp() override
+    {
+        ASSERT_NO_FATAL_FAILURE(MaintenanceScenario::SetUp());
+        ASSERT_TRUE(machine.SetFcoValue("456", "15/07/06"));
+        ASSERT_TRUE(machine.SetFcoValue("458", "01/02/06"));
+    }
+
+    // Presses Restore with several backups present and answers the picker with name.
+    void RestoreByName(const std::string& name)
+    {
+        ASSERT_TRUE(main.Click(IDC_BUTTON_RESTORE));
+        const Window picker = app->WaitForPicker();
+        ASSERT_TRUE(picker) << app->DescribeWindows();
+        ASSERT_TRUE(picker.Child(IDC_COMBO_NAMES).SetText(name));
+        ASSERT_TRUE(picker.Click(IDOK));
+        ASSERT_TRUE(app->WaitUntilGone(picker));
+    }
+
+    // Puts the registry editor's stand-in where the restore batch file finds it first.
+    void StandInForTheRegistryEditor(const char* mode)
+    {
+        const std::string standIn = ProgramPathFromEnvironment("MENDWRIGHT_REGEDIT_STAND_IN");
+        ASSERT_TRUE(::CopyFileA(standIn.c_str(), folder->PathOf("regedit.exe").c_str(), FALSE)) << standIn;
+        ASSERT_TRUE(WriteWholeFile(folder->PathOf("regedit.mode"), mode));
+    }
+
+    void ExpectLockedControlsUsable(bool usable) const
+    {
+        for (const int id : kVisibleLockedControls) {
+            EXPECT_EQ(usable, main.Child(id).IsEnabled()) << "control " << id;
+            EXPECT_TRUE(main.Child(id).IsVisible()) << "control " << id;
+        }
+        for (const int id : kHiddenLockedControls) {
+            EXPECT_EQ(usable, main.Child(id).IsEnabled()) << "control " << id;
+            EXPECT_FALSE(main.Child(id).IsVisible()) << "control " << id;
+        }
+    }
+};
+
+TEST_F(RestoreRegistry, TheOnlyBackupIsRestoredWithoutAsking)
+{
+    ASSERT_NO_FATAL_FAILURE(Start());
+    const std::vector<std::string> exports = ExportFileNames();
+    ASSERT_EQ(1u, exports.size());
+    ASSERT_NO_FATAL_FAILURE(MarkKeyBeforeRestore());
+    ASSERT_TRUE(machine.SetFcoValue("456", "02/02/02"));
+
+    ASSERT_TRUE(main.Click(IDC_BUTTON_RESTORE));
+
+    ASSERT_TRUE(WaitForRestoreEnd()) << app->DescribeWindows();
+    EXPECT_EQ((RegistryValues{{"456", "15/07/06"}, {"458", "01/02/06"}}), machine.FcoValues());
+    EXPECT_EQ("regedit.exe /s  \"c:\\FCObackup\\" + exports[0] + "\"  \r\n exit",
+              ReadWholeFile(BackupPath("FCORES.bat")));
+    ExpectLockedControlsUsable(true);
+    EXPECT_FALSE(WarningShownNow());
+}
+
+TEST_F(RestoreRegistry, WithSeveralBackupsOnlyTheChosenOneReplacesTheKeyAndTheList)
+{
+    ASSERT_TRUE(WriteBackup("Tallyroll_01-01-06  09-00-00-AM.reg", {{"456", "01/01/06"}, {"457", "02/01/06"}}));
+    ASSERT_TRUE(WriteBackup("Tallyroll_02-01-06  09-00-00-AM.reg", {{"999", "03/01/06"}}));
+    ASSERT_NO_FATAL_FAILURE(Start());
+    std::vector<std::string> baseNames;
+    for (const std::string& name : ExportFileNames())
+        baseNames.push_back(name.substr(0, name.size() - 4));
+    std::sort(baseNames.begin(), baseNames.end());
+    ASSERT_EQ(3u, baseNames.size());
+    const RegistryValues before = machine.FcoValues();
+
+    ASSERT_TRUE(main.Click(IDC_BUTTON_RESTORE));
+    const Window picker = app->WaitForPicker();
+    ASSERT_TRUE(picker) << app->DescribeWindows();
+    EXPECT_EQ("Select restore name", picker.Text());
+    EXPECT_EQ("Select registry file:", picker.Child(IDC_STATIC_PROMPT).Text());
+    EXPECT_THAT(picker.Child(IDC_COMBO_NAMES).ComboItems(), ElementsAreArray(baseNames));
+    ASSERT_TRUE(picker.Click(IDCANCEL));
+    ASSERT_TRUE(app->WaitUntilGone(picker));
+    EXPECT_FALSE(WarningShownNow());
+    EXPECT_EQ(before, machine.FcoValues());
+    EXPECT_FALSE(PathExists(BackupPath("FCORES.bat")));
+
+    ASSERT_NO_FATAL_FAILURE(MarkKeyBeforeRestore());
+    ASSERT_NO_FATAL_FAILURE(RestoreByName("Tallyroll_01-01-06  09-00-00-AM"));
+    ASSERT_TRUE(WaitForRestoreEnd()) << app->DescribeWindows();
+    EXPECT_EQ((RegistryValues{{"456", "01/01/06"}, {"457", "02/01/06"}}), machine.FcoValues());
+    EXPECT_THAT(Dates(), ElementsAre("01/01/06", "02/01/06", ""));
+}
+
+TEST_F(RestoreRegistry, ABackupThatCannotBeImportedLeavesTheKeyAndSaysWhy)
+{
+    ASSERT_TRUE(WriteBackup("a.b.reg", {{"456", "01/01/06"}}));
+    ASSERT_TRUE(WriteWholeFile(BackupPath("other.reg"), "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Other]\r\n"));
+    // The euro sign has no place in the command interpreter's code page: the name would arrive as another.
+    ASSERT_TRUE(WriteBackup("euro\x80.reg", {{"456", "01/01/06"}}));
+    ASSERT_NO_FATAL_FAILURE(Start());
+    const RegistryValues before = machine.FcoValues();
+    const std::string notChanged = "\r\nThe registry was not changed.";
+    const std::pair<const char*, std::string> cases[] = {
+        {"a", "The backup file c:\\FCObackup\\a.reg was not found." + notChanged},
+        {"other", "The file c:\\FCObackup\\other.reg holds no backup of HKEY_LOCAL_MACHINE\\SOFTWARE\\Velmora\\FCO." +
+                      notChanged},
+        {"euro\x80", "The restore batch file c:\\FCObackup\\FCORES.bat could not be written for "
+                     "c:\\FCObackup\\euro\x80.reg." + notChanged},
+    };
+    for (const auto& refused : cases) {
+        ASSERT_NO_FATAL_FAILURE(RestoreByName(refused.first));
+        const ShownMessageBox warning = app->WaitForMessageBox("Warning !!!");
+        ASSERT_TRUE(warning) << refused.first << "\n" << app->DescribeWindows();
+        EXPECT_EQ(refused.second, warning.Text());
+        ASSERT_TRUE(warning.Press(IDOK));
+        ASSERT_TRUE(app->WaitUntilGone(warning.AsWindow()));
+        EXPECT_EQ(before, machine.FcoValues()) << refused.first;
+        EXPECT_FALSE(PathExists(BackupPath("FCORES.bat"))) << refused.first;
+    }
+}
+
+TEST_F(RestoreRegistry, NamesWithBatchCharactersAndAccentsReachTheRegistryEditorUnchanged)
+{
+    ASSERT_TRUE(WriteBackup("a%b&c^d(e)!f g.reg", {{"457", "03/03/06"}}));
+    ASSERT_TRUE(WriteBackup("caf\xE9.reg", {{"458", "04/04/06"}}));
+    ASSERT_NO_FATAL_FAILURE(Start());
+
+    ASSERT_NO_FATAL_FAILURE(MarkKeyBeforeRestore());
+    ASSERT_NO_FATAL_FAILURE(RestoreByName("a%b&c^d(e)!f g"));
+    ASSERT_TRUE(WaitForRestoreEnd()) << app->DescribeWindows();
+    EXPECT_EQ((RegistryValues{{"457", "03/03/06"}}), machine.FcoValues());
+    EXPECT_EQ("regedit.exe /s  \"c:\\FCObackup\\a%%b&c^d(e)!f g.reg\"  \r\n exit",
+              ReadWholeFile(BackupPath("FCORES.bat")));
+
+    // The batch file is read in the OEM code page, where the program's e acute is 0x82.
+    ASSERT_NO_FATAL_FAILURE(MarkKeyBeforeRestore());
+    ASSERT_NO_FATAL_FAILURE(RestoreByName("caf\xE9"));
+    ASSERT_TRUE(WaitForRestoreEnd()) << app->DescribeWindows();
+    EXPECT_EQ((RegistryValues{{"458", "04/04/06"}}), machine.FcoValues());
+    EXPECT_EQ("regedit.exe /s  \"c:\\FCObackup\\caf\x82.reg\"  \r\n exit", ReadWholeFile(BackupPath("FCORES.bat")));
+    EXPECT_FALSE(WarningShownNow());
+}
+
+TEST_F(RestoreRegistry, TheDialogStaysLockedUntilTheImportHasEnded)
+{
+    ASSERT_NO_FATAL_FAILURE(Start());
+    ASSERT_NO_FATAL_FAILURE(StandInForTheRegistryEditor("hold"));
+    ASSERT_NO_FATAL_FAILURE(MarkKeyBeforeRestore());
+
+    ASSERT_TRUE(main.Click(IDC_BUTTON_RESTORE));
+    ASSERT_TRUE(WaitUntil([&] { return PathExists(folder->PathOf("regedit.started")); })) << app->DescribeWindows();
+    // Longer than any fixed wait would be: the import has not ended, so nothing may go on.
+    ::Sleep(5000);
+    EXPECT_TRUE(main.IsVisible());
+    ExpectLockedControlsUsable(false);
+    EXPECT_FALSE(machine.FcoKeyExists());
+
+    ASSERT_TRUE(WriteWholeFile(folder->PathOf("regedit.release"), ""));
+    ASSERT_TRUE(WaitForRestoreEnd()) << app->DescribeWindows();
+    EXPECT_EQ((RegistryValues{{"456", "15/07/06"}, {"458", "01/02/06"}}), machine.FcoValues());
+    ExpectLockedControlsUsable(true);
+}
+
+TEST_F(RestoreRegistry, AnImportThatLeftTheKeyIncompleteIsReported)
+{
+    ASSERT_NO_FATAL_FAILURE(Start());
+    const std::vector<std::string> exports = ExportFileNames();
+    ASSERT_EQ(1u, exports.size());
+    ASSERT_NO_FATAL_FAILURE(StandInForTheRegistryEditor("skip"));
+
+    ASSERT_TRUE(main.Click(IDC_BUTTON_RESTORE));
+
+    const ShownMessageBox warning = app->WaitForMessageBox("Warning !!!");
+    ASSERT_TRUE(warning) << app->DescribeWindows();
+    EXPECT_EQ("The restore is incomplete: the registry does not hold these FCOs as the backup file c:\\FCObackup\\" +
+                  exports[0] + " does:\r\n456, 458",
+              warning.Text());
+    EXPECT_TRUE(main.IsVisible());
+    ExpectLockedControlsUsable(true);
+    EXPECT_THAT(Dates(), ElementsAre("", "", ""));
+}
+
+} // namespace
+} // namespace e2e

@@ -1,0 +1,80 @@
+// The start-up backup: a complete export of the FCO key in the backup folder before the dialog appears.
+#include "tests/e2e/scenarios/MaintenanceScenario.h"
+
+#include "tests/common/Files.h"
+
+#include <gmock/gmock.h>
+
+using ::testing::HasSubstr;
+using ::testing::MatchesRegex;
+
+namespace e2e {
+namespace {
+
+class StartUpBackup : public MaintenanceScenario {};
+
+TEST_F(StartUpBackup, ExportsTheNormalisedKeyThroughItsBatchFileAndKeepsOlderExports)
+{
+    const std::string olderExport = "Tallyroll_01-01-06  09-00-00-AM.reg";
+    ASSERT_TRUE(WriteBackup(olderExport, {{"456", "01/01/06"}}));
+    const std::string olderBytes = ReadWholeFile(BackupPath(olderExport));
+    // A batch file longer than the new line: nothing of it may be left behind.
+    ASSERT_TRUE(WriteWholeFile(BackupPath("FCOREG.bat"), std::string(5000, 'x')));
+    ASSERT_TRUE(machine.SetFcoValue("FCO456 remote support", "15/07/06 by engineer"));
+    ASSERT_TRUE(machine.SetFcoValue("457", "01/02/06"));
+
+    ASSERT_NO_FATAL_FAILURE(Start());
+
+    const std::vector<std::string> exports = ExportFileNames();
+    ASSERT_EQ(2u, exports.size());
+    const std::string newExport = exports[0] == olderExport ? exports[1] : exports[0];
+    EXPECT_THAT(newExport, MatchesRegex("Tallyroll_\\d\\d-\\d\\d-\\d\\d  \\d\\d-\\d\\d-\\d\\d-.M\\.reg"));
+    EXPECT_EQ(ExportLinesOf({{"456", "15/07/06"}, {"457", "01/02/06"}}), ExportLines(BackupPath(newExport)));
+    EXPECT_EQ(olderBytes, ReadWholeFile(BackupPath(olderExport)));
+    EXPECT_EQ("regedit.exe /e /s \"c:\\FCObackup\\" + newExport + "\" HKEY_LOCAL_MACHINE\\SOFTWARE\\Velmora\\FCO    ",
+              ReadWholeFile(BackupPath("FCOREG.bat")));
+}
+
+TEST_F(StartUpBackup, AMissingKeyIsCreatedEmptyAndExported)
+{
+    ASSERT_FALSE(machine.FcoKeyExists());
+
+    ASSERT_NO_FATAL_FAILURE(Start());
+
+    EXPECT_TRUE(machine.FcoKeyExists());
+    EXPECT_TRUE(machine.FcoValues().empty());
+    const std::vector<std::string> exports = ExportFileNames();
+    ASSERT_EQ(1u, exports.size());
+    EXPECT_EQ(ExportLinesOf({}), ExportLines(BackupPath(exports[0])));
+}
+
+TEST_F(StartUpBackup, WithoutABackupTheEngineerIsWarnedOnceAndNoRestoreCanTakeTheKey)
+{
+    // A file where the backup folder belongs: no folder, so no batch file and no export.
+    ASSERT_TRUE(WriteWholeFile(kBackupFolder, "in the way"));
+    ASSERT_TRUE(machine.SetFcoValue("456", "15/07/06"));
+    folder = std::make_unique<ScratchFolder>(ScratchName(), std::vector<ScratchFile>{{"press.txt", kCatalogue}});
+    ASSERT_TRUE(folder->Ready());
+    app = std::make_unique<MendwrightProcess>(*folder);
+    ASSERT_TRUE(app->Started()) << app->StartError();
+
+    const ShownMessageBox warning = app->WaitForMessageBox("Warning !!!");
+    ASSERT_TRUE(warning) << app->DescribeWindows();
+    EXPECT_THAT(warning.Text(), HasSubstr("c:\\FCObackup\\Tallyroll_"));
+    EXPECT_THAT(warning.Text(), HasSubstr("backup folder c:\\FCObackup."));
+    ASSERT_TRUE(warning.Press(IDOK));
+    main = app->WaitForMainDialog();
+    ASSERT_TRUE(main) << app->DescribeWindows();
+    EXPECT_FALSE(WarningShownNow());
+
+    // Nothing to choose from: the picker takes the empty name, and the key must survive it.
+    ASSERT_TRUE(main.Click(IDC_BUTTON_RESTORE));
+    const ShownMessageBox notFound = app->WaitForMessageBox("Warning !!!");
+    ASSERT_TRUE(notFound) << app->DescribeWindows();
+    EXPECT_EQ("The backup file c:\\FCObackup\\.reg was not found.\r\nThe registry was not changed.", notFound.Text());
+    EXPECT_EQ((RegistryValues{{"456", "15/07/06"}}), machine.FcoValues());
+    EXPECT_EQ("in the way", ReadWholeFile(kBackupFolder));
+}
+
+} // namespace
+} // namespace e2e

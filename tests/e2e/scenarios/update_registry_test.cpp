@@ -1,0 +1,108 @@
+// Update Registry: the engineer's ticks reach the FCO key after one confirmation, and refusals are told.
+#include "tests/e2e/scenarios/MaintenanceScenario.h"
+
+#include "tests/common/KeyAccess.h"
+#include "tests/e2e/driver/Ticks.h"
+
+#include <gmock/gmock.h>
+
+using ::testing::ElementsAre;
+
+namespace e2e {
+namespace {
+
+// Today's date as the program writes it: dd/mm/yy.
+std::string Today()
+{
+    SYSTEMTIME now;
+    ::GetLocalTime(&now);
+    char text[16];
+    std::snprintf(text, sizeof(text), "%02u/%02u/%02u", now.wDay, now.wMonth, now.wYear % 100u);
+    return text;
+}
+
+class UpdateRegistry : public MaintenanceScenario {
+protected:
+    void SetUp() override
+    {
+        ASSERT_NO_FATAL_FAILURE(MaintenanceScenario::SetUp());
+        ASSERT_TRUE(machine.SetFcoValue("456", "15/07/06"));
+        ASSERT_TRUE(machine.SetFcoValue("458", "01/02/06"));
+        ASSERT_TRUE(machine.SetFcoValue("999", "01/01/06"));  // of another catalogue
+        ASSERT_NO_FATAL_FAILURE(Start());
+        ASSERT_THAT(Dates(), ElementsAre("15/07/06", "", "01/02/06"));
+    }
+
+    // Ticks 457 and clears 458 by clicking their Status cells.
+    void ToggleTheLastTwoRows()
+    {
+        const ListViewReader list = List();
+        ASSERT_TRUE(list.ClickCell(1, 0));
+        ASSERT_TRUE(list.ClickCell(2, 0));
+        std::string pictures;
+        ASSERT_TRUE(ShowsTickOnlyIn(list, 1, 2, &pictures)) << pictures;
+    }
+
+    void PressUpdateAndAnswer(int answer)
+    {
+        ASSERT_TRUE(main.Click(IDC_BUTTON_UPDATE));
+        const ShownMessageBox question = app->WaitForMessageBox("Update Registry");
+        ASSERT_TRUE(question) << app->DescribeWindows();
+        EXPECT_EQ("Are you sure you want to update the Registry?", question.Text());
+        EXPECT_TRUE(question.HasButton(IDYES) && question.HasButton(IDNO));
+        EXPECT_EQ(main, question.Owner());
+        ASSERT_TRUE(question.Press(answer));
+        ASSERT_TRUE(app->WaitUntilGone(question.AsWindow()));
+    }
+};
+
+TEST_F(UpdateRegistry, ClickedTicksReachTheRegistryOnlyAfterYes)
+{
+    ASSERT_NO_FATAL_FAILURE(ToggleTheLastTwoRows());
+    const RegistryValues before = machine.FcoValues();
+
+    ASSERT_NO_FATAL_FAILURE(PressUpdateAndAnswer(IDNO));
+    EXPECT_FALSE(WarningShownNow());
+    EXPECT_EQ(before, machine.FcoValues());
+    EXPECT_THAT(Dates(), ElementsAre("15/07/06", "", "01/02/06"));
+
+    ASSERT_NO_FATAL_FAILURE(PressUpdateAndAnswer(IDYES));
+    // Everything went through: nothing more to say.
+    EXPECT_FALSE(WarningShownNow());
+    const std::string today = Today();
+    EXPECT_EQ((RegistryValues{{"456", "15/07/06"}, {"457", today}, {"999", "01/01/06"}}), machine.FcoValues());
+    EXPECT_THAT(Dates(), ElementsAre("15/07/06", today, ""));
+}
+
+TEST_F(UpdateRegistry, RemoveAllWritesNothingAndTheUpdateAfterItEmptiesEveryListedValue)
+{
+    ASSERT_TRUE(main.Click(IDC_BUTTON_REMOVE_ALL));
+    EXPECT_FALSE(WarningShownNow());
+    EXPECT_EQ(3u, machine.FcoValues().size());
+
+    ASSERT_NO_FATAL_FAILURE(PressUpdateAndAnswer(IDYES));
+    EXPECT_FALSE(WarningShownNow());
+    EXPECT_EQ((RegistryValues{{"999", "01/01/06"}}), machine.FcoValues());
+    EXPECT_THAT(Dates(), ElementsAre("", "", ""));
+}
+
+TEST_F(UpdateRegistry, ChangesTheRegistryRefusesAreListedAndNotShownAsMade)
+{
+    ASSERT_NO_FATAL_FAILURE(ToggleTheLastTwoRows());
+    ASSERT_TRUE(DenyValueChanges(kFcoKey));
+    const RegistryValues before = machine.FcoValues();
+
+    ASSERT_NO_FATAL_FAILURE(PressUpdateAndAnswer(IDYES));
+
+    const ShownMessageBox warning = app->WaitForMessageBox("Warning !!!");
+    ASSERT_TRUE(warning) << app->DescribeWindows();
+    EXPECT_EQ("The registry refused the changes of these FCOs: 456, 457, 458.\r\n"
+              "Their Installation Date shows what the registry holds.",
+              warning.Text());
+    EXPECT_EQ(main, warning.Owner());
+    EXPECT_EQ(before, machine.FcoValues());
+    EXPECT_THAT(Dates(), ElementsAre("15/07/06", "", "01/02/06"));
+}
+
+} // namespace
+} // namespace e2e
