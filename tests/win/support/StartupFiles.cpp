@@ -3,6 +3,7 @@
 
 #include "tests/common/Files.h"
 
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -16,9 +17,11 @@ const PlacedFile kFiles[] = {
     {"C:\\Program Files\\Quarra Backup", "C:\\Program Files\\Quarra Backup", "QuarraBackup.exe"},
     {"C:\\Quarra", "C:\\Quarra\\Util\\Mendwright", "Mendwright.exe"},
 };
+const char kBackupFolder[] = "c:\\FCObackup";
 } // namespace
 
 StartupFilesGuard::StartupFilesGuard()
+    : m_backupFolderExisted(IsFolder(kBackupFolder)), m_backupFiles(ListFolder(kBackupFolder))
 {
     for (const PlacedFile& file : kFiles)
         if (MakeFolders(file.folder))
@@ -29,4 +32,11 @@ StartupFilesGuard::~StartupFilesGuard()
 {
     for (const PlacedFile& file : kFiles)
         RemoveTree(file.topFolder);
+    if (!m_backupFolderExisted) {
+        RemoveTree(kBackupFolder);
+        return;
+    }
+    for (const std::string& name : ListFolder(kBackupFolder))
+        if (std::find(m_backupFiles.begin(), m_backupFiles.end(), name) == m_backupFiles.end())
+            RemoveTree(JoinPath(kBackupFolder, name));
 }
