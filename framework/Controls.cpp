@@ -33,21 +33,22 @@ BOOL CListCtrl::SetItemText(int nItem, int nSubItem, LPCSTR lpszText)
     LVITEMA item = {};
     item.iSubItem = nSubItem;
     item.pszText = const_cast<LPSTR>(lpszText);
-    return (BOOL)SendMessage(LVM_SETITEMTEXTA, nItem, (LPARAM)&item);
+    return (BOOL)SendToControl(LVM_SETITEMTEXTA, nItem, (LPARAM)&item);
 }
 
 std::string CListCtrl::GetItemText(int nItem, int nSubItem) const
 {
-    // The list view reports only how much it copied, so grow until it fits.
-    for (int size = 256;; size *= 4) {
+    // Most cells are short: a buffer on the stack answers them. The list view reports only how
+    // much it copied, so a longer text is read again into a buffer that grows until it fits.
+    char shortText[256];
+    int length = GetItemText(nItem, nSubItem, shortText, sizeof(shortText));
+    if (length < (int)sizeof(shortText) - 1)
+        return std::string(shortText, length);
+    for (int size = 1024;; size *= 4) {
         std::vector<char> buffer(size);
-        LVITEMA item = {};
-        item.iSubItem = nSubItem;
-        item.pszText = buffer.data();
-        item.cchTextMax = size;
-        const int length = (int)SendMessage(LVM_GETITEMTEXTA, nItem, (LPARAM)&item);
+        length = GetItemText(nItem, nSubItem, buffer.data(), size);
         if (length < size - 1 || size >= (1 << 24))
-            return std::string(buffer.data(), length > 0 ? length : 0);
+            return std::string(buffer.data(), length);
     }
 }
 
@@ -60,7 +61,7 @@ int CListCtrl::GetItemText(int nItem, int nSubItem, LPSTR lpszText, int nLen) co
     item.iSubItem = nSubItem;
     item.pszText = lpszText;
     item.cchTextMax = nLen;
-    const int length = (int)SendMessage(LVM_GETITEMTEXTA, nItem, (LPARAM)&item);
+    const int length = (int)SendToControl(LVM_GETITEMTEXTA, nItem, (LPARAM)&item);
     // A text cut to fit may come back without its terminating zero.
     lpszText[nLen - 1] = '\0';
     return length <= 0 ? 0 : (length < nLen ? length : nLen - 1);
@@ -71,7 +72,7 @@ DWORD_PTR CListCtrl::GetItemData(int nItem) const
     LVITEMA item = {};
     item.mask = LVIF_PARAM;
     item.iItem = nItem;
-    if (!SendMessage(LVM_GETITEMA, 0, (LPARAM)&item))
+    if (!SendToControl(LVM_GETITEMA, 0, (LPARAM)&item))
         return 0;
     return (DWORD_PTR)item.lParam;
 }
@@ -84,14 +85,14 @@ BOOL CListCtrl::SetItemData(int nItem, DWORD_PTR dwData)
 BOOL CListCtrl::GetItemRect(int nItem, RECT* pRect, UINT nCode) const
 {
     pRect->left = (LONG)nCode;
-    return (BOOL)SendMessage(LVM_GETITEMRECT, nItem, (LPARAM)pRect);
+    return (BOOL)SendToControl(LVM_GETITEMRECT, nItem, (LPARAM)pRect);
 }
 
 BOOL CListCtrl::GetSubItemRect(int nItem, int nSubItem, int nArea, RECT* pRect) const
 {
     pRect->top = nSubItem;
     pRect->left = nArea;
-    return (BOOL)SendMessage(LVM_GETSUBITEMRECT, nItem, (LPARAM)pRect);
+    return (BOOL)SendToControl(LVM_GETSUBITEMRECT, nItem, (LPARAM)pRect);
 }
 
 int CListCtrl::InsertColumn(int nCol, LPCSTR lpszHeading, int nFormat, int nWidth, int nSubItem)

@@ -26,9 +26,9 @@ public:
 // The report-view list control. Subclassed, so derived classes see its messages.
 class CListCtrl : public CSubclassedWnd {
 public:
-    int GetItemCount() const { return (int)SendMessage(LVM_GETITEMCOUNT); }
-    int InsertItem(const LVITEMA* pItem) { return (int)SendMessage(LVM_INSERTITEMA, 0, (LPARAM)pItem); }
-    BOOL SetItem(const LVITEMA* pItem) { return (BOOL)SendMessage(LVM_SETITEMA, 0, (LPARAM)pItem); }
+    int GetItemCount() const { return (int)SendToControl(LVM_GETITEMCOUNT); }
+    int InsertItem(const LVITEMA* pItem) { return (int)SendToControl(LVM_INSERTITEMA, 0, (LPARAM)pItem); }
+    BOOL SetItem(const LVITEMA* pItem) { return (BOOL)SendToControl(LVM_SETITEMA, 0, (LPARAM)pItem); }
     BOOL SetItem(int nItem, int nSubItem, UINT nMask, LPCSTR lpszItem, int nImage, UINT nState,
                  UINT nStateMask, LPARAM lParam);
     BOOL SetItemText(int nItem, int nSubItem, LPCSTR lpszText);
@@ -37,22 +37,22 @@ public:
     int GetItemText(int nItem, int nSubItem, LPSTR lpszText, int nLen) const;
     DWORD_PTR GetItemData(int nItem) const;
     BOOL SetItemData(int nItem, DWORD_PTR dwData);
-    UINT GetItemState(int nItem, UINT nMask) const { return (UINT)SendMessage(LVM_GETITEMSTATE, nItem, nMask); }
+    UINT GetItemState(int nItem, UINT nMask) const { return (UINT)SendToControl(LVM_GETITEMSTATE, nItem, nMask); }
     BOOL GetItemRect(int nItem, RECT* pRect, UINT nCode) const;
     BOOL GetSubItemRect(int nItem, int nSubItem, int nArea, RECT* pRect) const;
-    int SubItemHitTest(LVHITTESTINFO* pInfo) const { return (int)SendMessage(LVM_SUBITEMHITTEST, 0, (LPARAM)pInfo); }
-    BOOL DeleteAllItems() { return (BOOL)SendMessage(LVM_DELETEALLITEMS); }
+    int SubItemHitTest(LVHITTESTINFO* pInfo) const { return (int)SendToControl(LVM_SUBITEMHITTEST, 0, (LPARAM)pInfo); }
+    BOOL DeleteAllItems() { return (BOOL)SendToControl(LVM_DELETEALLITEMS); }
 
-    int InsertColumn(int nCol, const LVCOLUMNA* pColumn) { return (int)SendMessage(LVM_INSERTCOLUMNA, nCol, (LPARAM)pColumn); }
+    int InsertColumn(int nCol, const LVCOLUMNA* pColumn) { return (int)SendToControl(LVM_INSERTCOLUMNA, nCol, (LPARAM)pColumn); }
     int InsertColumn(int nCol, LPCSTR lpszHeading, int nFormat, int nWidth, int nSubItem);
-    BOOL SetColumn(int nCol, const LVCOLUMNA* pColumn) { return (BOOL)SendMessage(LVM_SETCOLUMNA, nCol, (LPARAM)pColumn); }
-    int GetColumnWidth(int nCol) const { return (int)SendMessage(LVM_GETCOLUMNWIDTH, nCol); }
+    BOOL SetColumn(int nCol, const LVCOLUMNA* pColumn) { return (BOOL)SendToControl(LVM_SETCOLUMNA, nCol, (LPARAM)pColumn); }
+    int GetColumnWidth(int nCol) const { return (int)SendToControl(LVM_GETCOLUMNWIDTH, nCol); }
 
-    DWORD SetExtendedStyle(DWORD dwNewStyle) { return (DWORD)SendMessage(LVM_SETEXTENDEDLISTVIEWSTYLE, 0, dwNewStyle); }
-    DWORD GetExtendedStyle() const { return (DWORD)SendMessage(LVM_GETEXTENDEDLISTVIEWSTYLE); }
-    int GetSelectionMark() const { return (int)SendMessage(LVM_GETSELECTIONMARK); }
-    HWND GetHeaderCtrl() const { return (HWND)SendMessage(LVM_GETHEADER); }
-    HIMAGELIST GetImageList(int nImageList) const { return (HIMAGELIST)SendMessage(LVM_GETIMAGELIST, nImageList); }
+    DWORD SetExtendedStyle(DWORD dwNewStyle) { return (DWORD)SendToControl(LVM_SETEXTENDEDLISTVIEWSTYLE, 0, dwNewStyle); }
+    DWORD GetExtendedStyle() const { return (DWORD)SendToControl(LVM_GETEXTENDEDLISTVIEWSTYLE); }
+    int GetSelectionMark() const { return (int)SendToControl(LVM_GETSELECTIONMARK); }
+    HWND GetHeaderCtrl() const { return (HWND)SendToControl(LVM_GETHEADER); }
+    HIMAGELIST GetImageList(int nImageList) const { return (HIMAGELIST)SendToControl(LVM_GETIMAGELIST, nImageList); }
 };
 
 // An owned image list, destroyed with its owner.

@@ -105,3 +105,10 @@ void CSubclassedWnd::DestroyToolTip()
     m_hWndToolTip = nullptr;
     m_nLastToolId = -1;
 }
+
+LRESULT CSubclassedWnd::SendToControl(UINT msg, WPARAM wParam, LPARAM lParam) const
+{
+    if (!m_pfnSuper)
+        return SendMessage(msg, wParam, lParam);
+    return ::CallWindowProcA(m_pfnSuper, m_hWnd, msg, wParam, lParam);
+}

@@ -16,6 +16,11 @@ public:
     BOOL EnableToolTips(BOOL bEnable = TRUE);
     HWND GetToolTipWindow() const { return m_hWndToolTip; }
 
+    // A message for the control's own procedure, handed to it directly rather than through the
+    // window manager and this object's procedure: for the queries the program makes of its own
+    // controls by the thousand. Before the control is taken over, an ordinary SendMessage.
+    LRESULT SendToControl(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const;
+
 protected:
     virtual LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT Default(UINT msg, WPARAM wParam, LPARAM lParam);
