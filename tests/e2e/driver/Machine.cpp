@@ -3,6 +3,10 @@
 
 #include "tests/common/Files.h"
 
+#include <windows.h>
+
+#include <cstdio>
+
 namespace e2e {
 
 namespace {
@@ -20,6 +24,15 @@ bool PlaceEmptyFile(const std::string& path)
     return MakeFolders(path.substr(0, slash)) && WriteWholeFile(path, "");
 }
 } // namespace
+
+std::string TodayAsFcoDate()
+{
+    SYSTEMTIME now;
+    ::GetLocalTime(&now);
+    char text[16];
+    std::snprintf(text, sizeof(text), "%02u/%02u/%02u", now.wDay, now.wMonth, now.wYear % 100u);
+    return text;
+}
 
 Machine::Machine() : Machine(Options()) {}
 

@@ -19,6 +19,9 @@ constexpr const char* kInstalledProgram = "C:\\Quarra\\Util\\Mendwright\\Mendwri
 constexpr const char* kInstallFolder = "C:\\Quarra\\Util\\Mendwright";
 constexpr const char* kBackupFolder = "C:\\FCObackup";
 
+// Today's date as the program writes it into FCO values: dd/mm/yy.
+std::string TodayAsFcoDate();
+
 // A machine state for one scenario. The constructor clears every key and folder the program
 // touches, then puts back what the options ask for; the destructor clears them all again.
 class Machine {

@@ -50,6 +50,11 @@ bool HklmSetDword(const std::string& path, const std::string& name, unsigned lon
     return SetValue(path, name, REG_DWORD, &value, sizeof(value));
 }
 
+bool HklmSetRaw(const std::string& path, const std::string& name, unsigned long type, const std::string& bytes)
+{
+    return SetValue(path, name, type, bytes.data(), (DWORD)bytes.size());
+}
+
 RegistryValues HklmValues(const std::string& path)
 {
     RegistryValues values;

@@ -14,6 +14,8 @@ bool HklmKeyExists(const std::string& path);
 // Creates the key (and its parents) when needed.
 bool HklmSetString(const std::string& path, const std::string& name, const std::string& data);
 bool HklmSetDword(const std::string& path, const std::string& name, unsigned long data);
+// A value of any type with exactly these bytes (a string without its terminating zero, say).
+bool HklmSetRaw(const std::string& path, const std::string& name, unsigned long type, const std::string& bytes);
 bool HklmCreateKey(const std::string& path);
 // Empty when the key does not exist.
 RegistryValues HklmValues(const std::string& path);

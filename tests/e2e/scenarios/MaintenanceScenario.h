@@ -25,9 +25,9 @@ protected:
     static constexpr const char* kMarker = "marker";
 
     // Starts the program in a folder of its own and waits for the main dialog.
-    void Start(const std::vector<ScratchFile>& extraFiles = {})
+    void Start(const std::vector<ScratchFile>& extraFiles = {}, const std::string& catalogue = kCatalogue)
     {
-        std::vector<ScratchFile> files = {{"press.txt", kCatalogue}};
+        std::vector<ScratchFile> files = {{"press.txt", catalogue}};
         files.insert(files.end(), extraFiles.begin(), extraFiles.end());
         folder = std::make_unique<ScratchFolder>(ScratchName(), files);
         ASSERT_TRUE(folder->Ready());

@@ -11,16 +11,6 @@ using ::testing::ElementsAre;
 namespace e2e {
 namespace {
 
-// Today's date as the program writes it: dd/mm/yy.
-std::string Today()
-{
-    SYSTEMTIME now;
-    ::GetLocalTime(&now);
-    char text[16];
-    std::snprintf(text, sizeof(text), "%02u/%02u/%02u", now.wDay, now.wMonth, now.wYear % 100u);
-    return text;
-}
-
 class UpdateRegistry : public MaintenanceScenario {
 protected:
     void SetUp() override
@@ -69,7 +59,7 @@ TEST_F(UpdateRegistry, ClickedTicksReachTheRegistryOnlyAfterYes)
     ASSERT_NO_FATAL_FAILURE(PressUpdateAndAnswer(IDYES));
     // Everything went through: nothing more to say.
     EXPECT_FALSE(WarningShownNow());
-    const std::string today = Today();
+    const std::string today = TodayAsFcoDate();
     EXPECT_EQ((RegistryValues{{"456", "15/07/06"}, {"457", today}, {"999", "01/01/06"}}), machine.FcoValues());
     EXPECT_THAT(Dates(), ElementsAre("15/07/06", today, ""));
 }
