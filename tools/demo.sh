@@ -2,8 +2,9 @@
 # Runs Mendwright on the demo machine type QX-200 in a Wine prefix of its own,
 # with a few FCOs recorded as installed and the remote-support service and the
 # backup utility in place. With a display the window opens there;
-# without one the program runs on a private Xvfb, a screenshot is saved and the
-# program is closed again.
+# without one the program runs on a private Xvfb, three screenshots are saved in
+# build/demo/ (the list with ticks and dates, the tip with an FCO's description,
+# the restore picker) and the program is closed again.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/setup.sh
@@ -11,7 +12,7 @@ tools/setup.sh
 root=$(pwd)
 export WINEPREFIX="$root/build/demo-prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 workdir="$WINEPREFIX/drive_c/Mendwright"
-screenshot="$root/build/demo-screenshot.png"
+shots="$root/build/demo"
 xvfb_pid=
 
 cleanup() {
@@ -66,16 +67,51 @@ if [ -z "$xvfb_pid" ]; then
     exit 0
 fi
 
+# An older backup beside the one this start makes, so that Restore Registry asks which.
+backups="$WINEPREFIX/drive_c/FCObackup"
+mkdir -p "$backups"
+rm -f "$backups"/*.reg
+printf 'REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Velmora\\FCO]\r\n"102"="03/11/06"\r\n' \
+    > "$backups/Tallyroll_01-11-26  09-30-00-AM.reg"
+
+# The pointer in a corner: resting over the list it would bring up the list's tip.
+xdotool mousemove 0 0
+# The X window of the top-level window with this title, once it is shown (empty after 30 s).
+window_titled() {
+    for _ in $(seq 100); do
+        xwininfo -root -tree 2>/dev/null | grep -q "\"$1\"" && break
+        sleep 0.3
+    done
+    xwininfo -name "$1" 2>/dev/null | awk '/Window id:/ {print $4}'
+}
+
 wine Mendwright.exe >/dev/null 2>&1 &
-for _ in $(seq 100); do
-    xwininfo -root -tree 2>/dev/null | grep -q '"Mendwright - Version 1.10"' && break
-    sleep 0.3
-done
-if ! xwininfo -root -tree 2>/dev/null | grep -q '"Mendwright - Version 1.10"'; then
+window=$(window_titled "Mendwright - Version 1.10")
+if [ -z "$window" ]; then
     echo "Mendwright's window did not appear" >&2
     exit 1
 fi
+mkdir -p "$shots"
 sleep 1
-window=$(xwininfo -name "Mendwright - Version 1.10" | awk '/Window id:/ {print $4}')
-import -window "$window" "$screenshot"
-echo "Screenshot of Mendwright on the demo machine: $screenshot"
+import -window "$window" "$shots/main.png"
+
+# Without a window manager the X window holds the dialog without its caption; the list's third
+# row lies about 150 pixels from the left and 130 from the top. A right-click marks the row and,
+# half a second later, the tip shows its description.
+xdotool mousemove --window "$window" 150 100 sleep 0.3 mousemove --window "$window" 150 130 \
+    mousedown 3 sleep 0.3 mouseup 3
+sleep 1.5
+geometry=$(xwininfo -id "$window" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4}
+    /Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h "+" x "+" y}')
+import -window root -crop "$geometry" "$shots/description-tip.png"
+
+# Restore Registry, about 595 pixels from the left and 155 from the top, asks for the backup.
+xdotool mousemove --window "$window" 595 155 click 1
+picker=$(window_titled "Select restore name")
+if [ -n "$picker" ]; then
+    sleep 0.5
+    import -window "$picker" "$shots/restore-picker.png"
+    xdotool mousemove --window "$picker" 10 10 key Escape || true
+fi
+echo "Screenshots of Mendwright on the demo machine in $shots:"
+ls "$shots"

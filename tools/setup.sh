@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(cmake make gcc g++ clang libclang-rt-14-dev googletest mingw-w64
-          wine wine32:i386 wine64 xvfb x11-utils imagemagick fonts-wine)
+          wine wine32:i386 wine64 xvfb x11-utils imagemagick xdotool fonts-wine)
 
 sudo_if_needed() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

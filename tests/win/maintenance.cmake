@@ -4,19 +4,12 @@ mendwright_windows_test(win_maintenance_tests
 target_link_libraries(win_maintenance_tests PRIVATE win_test_support)
 
 # Started by the launch tests from the same folder; it reports the show command it was given.
-add_executable(show_command_probe WIN32 ${CMAKE_CURRENT_LIST_DIR}/support/show_command_probe.cpp)
-if(MINGW)
-    target_link_options(show_command_probe PRIVATE -static)
-endif()
+mendwright_test_program(show_command_probe WIN32 ${CMAKE_CURRENT_LIST_DIR}/support/show_command_probe.cpp)
 add_dependencies(win_maintenance_tests show_command_probe)
 
 # Figures, not a test: the backup, the restore and Update Registry against fixed waits and bare writes.
-add_executable(bench_maintenance
+mendwright_test_program(bench_maintenance
     ${CMAKE_SOURCE_DIR}/tests/bench/bench_maintenance.cpp
     ${CMAKE_SOURCE_DIR}/tests/bench/BenchSupport.cpp
     ${MENDWRIGHT_RESOURCES})
-target_include_directories(bench_maintenance PRIVATE ${CMAKE_SOURCE_DIR})
 target_link_libraries(bench_maintenance PRIVATE win_test_support psapi)
-if(MINGW)
-    target_link_options(bench_maintenance PRIVATE -static)
-endif()

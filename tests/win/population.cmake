@@ -5,12 +5,8 @@ mendwright_windows_test(win_population_tests
 target_link_libraries(win_population_tests PRIVATE win_test_support)
 
 # Figures, not a test: the pass and the filling against the bare calls they are built on.
-add_executable(bench_population
+mendwright_test_program(bench_population
     ${CMAKE_SOURCE_DIR}/tests/bench/bench_population.cpp
     ${CMAKE_SOURCE_DIR}/tests/bench/BenchSupport.cpp
     ${MENDWRIGHT_RESOURCES})
-target_include_directories(bench_population PRIVATE ${CMAKE_SOURCE_DIR})
 target_link_libraries(bench_population PRIVATE win_test_support psapi)
-if(MINGW)
-    target_link_options(bench_population PRIVATE -static)
-endif()

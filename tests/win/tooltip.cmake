@@ -7,11 +7,7 @@ mendwright_windows_test(win_tooltip_tests
 target_link_libraries(win_tooltip_tests PRIVATE win_test_support)
 
 # Figures, not a test: from the mouse at rest to the painted tip, and painting against plain DrawText.
-add_executable(bench_tooltip
+mendwright_test_program(bench_tooltip
     ${CMAKE_SOURCE_DIR}/tests/bench/bench_tooltip.cpp
     ${CMAKE_CURRENT_LIST_DIR}/support/RichTipHost.cpp)
-target_include_directories(bench_tooltip PRIVATE ${CMAKE_SOURCE_DIR})
 target_link_libraries(bench_tooltip PRIVATE mendwright_core)
-if(MINGW)
-    target_link_options(bench_tooltip PRIVATE -static)
-endif()
