@@ -21,3 +21,5 @@ set_tests_properties(import_check_refuses_a_vista_import PROPERTIES
 add_test(NAME release_zip_holds_the_tested_program
          COMMAND ${CMAKE_SOURCE_DIR}/tests/harness/check-package.sh ${CMAKE_BINARY_DIR} ${MENDWRIGHT_EXE}
                  ${CMAKE_SOURCE_DIR}/demo/QX-200.txt)
+# It builds the package in the build tree while it runs, so nothing else may run beside it.
+set_tests_properties(release_zip_holds_the_tested_program PROPERTIES RUN_SERIAL TRUE)
