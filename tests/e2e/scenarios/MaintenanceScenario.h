@@ -57,17 +57,28 @@ protected:
         return app->WaitForMessageBox("Warning !!!", 0);
     }
 
+    // The text of the warning on the screen now, empty when there is none.
+    std::string WarningTextNow() const
+    {
+        const ShownMessageBox warning = WarningShownNow();
+        return warning ? warning.Text() : std::string();
+    }
+
     // Sets the marker, so that WaitForRestoreEnd can tell a restore that ran from one that has not.
     void MarkKeyBeforeRestore() { ASSERT_TRUE(machine.SetFcoValue(kMarker, "01/01/06")); }
 
     // The key is back without the marker and the dialog is on the screen and usable again: the
     // import and the refill are over. (The key is missing from the deletion to the end of the import.)
+    // The key is read back for its check after that; the dialog answers a message only once the check
+    // is over, so the caller may touch the key again as soon as this returns.
     bool WaitForRestoreEnd() const
     {
-        return WaitUntil([&] {
+        const bool ended = WaitUntil([&] {
             return machine.FcoKeyExists() && machine.FcoValues().count(kMarker) == 0 && main.IsVisible() &&
                    main.Child(IDOK).IsEnabled();
         });
+        main.Text();
+        return ended;
     }
 
     // Declared in this order so the program ends before its folder is removed.

@@ -73,7 +73,7 @@ TEST_F(RestoreRegistry, TheOnlyBackupIsRestoredWithoutAsking)
     EXPECT_EQ("regedit.exe /s  \"c:\\FCObackup\\" + exports[0] + "\"  \r\n exit",
               ReadWholeFile(BackupPath("FCORES.bat")));
     ExpectLockedControlsUsable(true);
-    EXPECT_FALSE(WarningShownNow());
+    EXPECT_EQ("", WarningTextNow());
 }
 
 TEST_F(RestoreRegistry, WithSeveralBackupsOnlyTheChosenOneReplacesTheKeyAndTheList)
@@ -96,7 +96,7 @@ TEST_F(RestoreRegistry, WithSeveralBackupsOnlyTheChosenOneReplacesTheKeyAndTheLi
     EXPECT_THAT(picker.Child(IDC_COMBO_NAMES).ComboItems(), ElementsAreArray(baseNames));
     ASSERT_TRUE(picker.Click(IDCANCEL));
     ASSERT_TRUE(app->WaitUntilGone(picker));
-    EXPECT_FALSE(WarningShownNow());
+    EXPECT_EQ("", WarningTextNow());
     EXPECT_EQ(before, machine.FcoValues());
     EXPECT_FALSE(PathExists(BackupPath("FCORES.bat")));
 
@@ -154,7 +154,7 @@ TEST_F(RestoreRegistry, NamesWithBatchCharactersAndAccentsReachTheRegistryEditor
     ASSERT_TRUE(WaitForRestoreEnd()) << app->DescribeWindows();
     EXPECT_EQ((RegistryValues{{"458", "04/04/06"}}), machine.FcoValues());
     EXPECT_EQ("regedit.exe /s  \"c:\\FCObackup\\caf\x82.reg\"  \r\n exit", ReadWholeFile(BackupPath("FCORES.bat")));
-    EXPECT_FALSE(WarningShownNow());
+    EXPECT_EQ("", WarningTextNow());
 }
 
 TEST_F(RestoreRegistry, TheDialogStaysLockedUntilTheImportHasEnded)

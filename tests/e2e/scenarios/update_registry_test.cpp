@@ -52,13 +52,13 @@ TEST_F(UpdateRegistry, ClickedTicksReachTheRegistryOnlyAfterYes)
     const RegistryValues before = machine.FcoValues();
 
     ASSERT_NO_FATAL_FAILURE(PressUpdateAndAnswer(IDNO));
-    EXPECT_FALSE(WarningShownNow());
+    EXPECT_EQ("", WarningTextNow());
     EXPECT_EQ(before, machine.FcoValues());
     EXPECT_THAT(Dates(), ElementsAre("15/07/06", "", "01/02/06"));
 
     ASSERT_NO_FATAL_FAILURE(PressUpdateAndAnswer(IDYES));
     // Everything went through: nothing more to say.
-    EXPECT_FALSE(WarningShownNow());
+    EXPECT_EQ("", WarningTextNow());
     const std::string today = TodayAsFcoDate();
     EXPECT_EQ((RegistryValues{{"456", "15/07/06"}, {"457", today}, {"999", "01/01/06"}}), machine.FcoValues());
     EXPECT_THAT(Dates(), ElementsAre("15/07/06", today, ""));
@@ -67,11 +67,11 @@ TEST_F(UpdateRegistry, ClickedTicksReachTheRegistryOnlyAfterYes)
 TEST_F(UpdateRegistry, RemoveAllWritesNothingAndTheUpdateAfterItEmptiesEveryListedValue)
 {
     ASSERT_TRUE(main.Click(IDC_BUTTON_REMOVE_ALL));
-    EXPECT_FALSE(WarningShownNow());
+    EXPECT_EQ("", WarningTextNow());
     EXPECT_EQ(3u, machine.FcoValues().size());
 
     ASSERT_NO_FATAL_FAILURE(PressUpdateAndAnswer(IDYES));
-    EXPECT_FALSE(WarningShownNow());
+    EXPECT_EQ("", WarningTextNow());
     EXPECT_EQ((RegistryValues{{"999", "01/01/06"}}), machine.FcoValues());
     EXPECT_THAT(Dates(), ElementsAre("", "", ""));
 }
