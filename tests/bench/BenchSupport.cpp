@@ -173,6 +173,20 @@ StartUp TimeStartUp(const std::string& commandLine, const std::string& folder)
     return result;
 }
 
+void RunRegistryEditor(const std::string& arguments)
+{
+    std::string commandLine = "regedit.exe " + arguments;
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process = {};
+    if (!::CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                          &process))
+        return;
+    ::WaitForSingleObject(process.hProcess, 60000);
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);
+}
+
 std::string ThisFolder()
 {
     char path[MAX_PATH] = {};

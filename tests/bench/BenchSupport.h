@@ -34,6 +34,10 @@ std::string Catalogue(int rows);
 void PlaceEnvironmentFiles();
 void RemoveEnvironmentFiles();
 
+// The registry editor started directly, with no batch file or command interpreter, and awaited:
+// the cheapest way to export or import the key on this platform.
+void RunRegistryEditor(const std::string& arguments);
+
 // The folder of the running benchmark, where Mendwright.exe lies beside it.
 std::string ThisFolder();
 
