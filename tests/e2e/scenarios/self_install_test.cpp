@@ -125,6 +125,21 @@ INSTANTIATE_TEST_SUITE_P(Rows, InstalledProgram,
                              return std::string(info.param.name);
                          });
 
+// The hidden button runs the program's copy alone, as the start-up's last step does.
+TEST_F(SelfInstall, TheHiddenButtonReplacesAnOlderInstalledProgram)
+{
+    ASSERT_TRUE(PlaceStandin("standin_version_same.exe", kInstalledProgram));
+    const ScratchFolder folder(ScratchName(), {{"press.txt", "01/01/06\nEND;\n"}});
+    ASSERT_NO_FATAL_FAILURE(StartIn(folder));
+    ASSERT_TRUE(PlaceStandin("standin_version_older.exe", kInstalledProgram));
+    const std::string older = ReadWholeFile(kInstalledProgram);
+
+    ASSERT_TRUE(main.Click(IDC_BUTTON2));
+    const std::string ours = ReadWholeFile(folder.PathOf("Mendwright.exe"));
+    EXPECT_TRUE(WaitUntil([&] { return ReadWholeFile(kInstalledProgram) == ours; }));
+    EXPECT_NE(older, ours);
+}
+
 struct DescriptionRow {
     const char* name;
     const char* local;
