@@ -1,12 +1,15 @@
 // The FCO list of a real main dialog filled from a description file and the registry of the test prefix.
 #include "app/FcoDlg.h"
 #include "registry/TimeStamp.h"
+#include "tests/common/Files.h"
 #include "res/resource.h"
 #include "tests/win/support/ScratchFolder.h"
 #include "tests/win/support/StartupFiles.h"
 #include "tests/win/support/TestRegistry.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 // The key FindFcoKey chooses when neither product's probe key exists.
@@ -149,6 +152,50 @@ TEST_F(FcoPopulationTest, RefillingReplacesTheRowsFromTheRegistryAsItIsNow)
 
     const std::vector<Row> expected = {{"0", "456", "A", "", "a"}, {"1", "457", "B", "20/08/07", "b"}};
     EXPECT_EQ(Rows(), expected);
+}
+
+// What the FCO list's first row shows each time the dialog is hidden or shown.
+struct ShowWindowSeen {
+    BOOL shown;
+    int firstRowTicked;
+};
+std::vector<ShowWindowSeen> g_showWindowSeen;
+WNDPROC g_dialogProc = nullptr;
+CListCtrlFco* g_list = nullptr;
+
+LRESULT CALLBACK RecordShowWindow(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_SHOWWINDOW)
+        g_showWindowSeen.push_back({(BOOL)wParam, g_list->GetCheckState(0, 0)});
+    return ::CallWindowProcA(g_dialogProc, hWnd, msg, wParam, lParam);
+}
+
+// An engineer would otherwise watch every row rebuilt; the window is hidden before the first.
+TEST_F(FcoPopulationTest, ARestoreRefillsTheListWhileTheDialogIsHidden)
+{
+    ScopedTestKey key{kFcoKey};
+    key.SetString("456", "15/07/06");
+    Open("15/07/06\n456@A@a\n");
+    const std::vector<std::string> exports = ListFolder("c:\\FCObackup");
+    ASSERT_EQ(1, std::count_if(exports.begin(), exports.end(), [](const std::string& name) {
+                  return name.size() > 4 && name.compare(name.size() - 4, 4, ".reg") == 0;
+              }));
+    // Cleared on the screen only: the export still holds it, so the refill ticks it again.
+    dlg.m_listFco.SetCheckState(0, 0, 0);
+    dlg.ShowWindow(SW_SHOWNORMAL);
+    g_showWindowSeen.clear();
+    g_list = &dlg.m_listFco;
+    g_dialogProc = (WNDPROC)::SetWindowLongPtrA(dlg, GWLP_WNDPROC, (LONG_PTR)RecordShowWindow);
+
+    dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_BUTTON_RESTORE, BN_CLICKED), 0);
+    ::SetWindowLongPtrA(dlg, GWLP_WNDPROC, (LONG_PTR)g_dialogProc);
+
+    ASSERT_EQ(2u, g_showWindowSeen.size());
+    EXPECT_FALSE(g_showWindowSeen[0].shown);
+    EXPECT_EQ(0, g_showWindowSeen[0].firstRowTicked);
+    EXPECT_TRUE(g_showWindowSeen[1].shown);
+    EXPECT_EQ(1, g_showWindowSeen[1].firstRowTicked);
+    EXPECT_TRUE(::IsWindowVisible(dlg));
 }
 
 TEST_F(FcoPopulationTest, ReadingAFileLeavesTheRegistryAlone)
