@@ -79,14 +79,15 @@ void CFcoDlg::OnRestoreRegistry()
         CWaitCursor wait;
         RunBatchFile(m_hWnd, batchPath, GetOsVersion(), kImportTimeoutMs);
     }
+    // The registry editor reports success whatever happened: the key itself is the proof. It is
+    // read as the import left it, before the refill's normalising pass rewrites it.
+    const std::map<std::string, std::string> imported = ReadFcoKey(HKEY_LOCAL_MACHINE, m_strFcoKey);
     ShowWindow(SW_HIDE);
     FillFcoRows();
     EnableRestoreLockedControls(m_hWnd, TRUE);
     ShowWindow(SW_SHOWNORMAL);
 
-    // The registry editor reports success whatever happened: the key itself is the proof.
-    const std::vector<std::string> differing = FindDifferingFcos(
-        ValuesOfKey(backup, keyPath), ReadFcoKey(HKEY_LOCAL_MACHINE, m_strFcoKey), m_strToday);
+    const std::vector<std::string> differing = FindDifferingFcos(ValuesOfKey(backup, keyPath), imported, m_strToday);
     if (!differing.empty())
         MessageBox(FormatString("The restore is incomplete: the registry does not hold these FCOs as the backup file "
                                 "%s does:\r\n%s",

@@ -157,6 +157,20 @@ TEST_F(RestoreRegistry, NamesWithBatchCharactersAndAccentsReachTheRegistryEditor
     EXPECT_EQ("", WarningTextNow());
 }
 
+// Normalising twice is not normalising once ("FCOFCO457" becomes "FCO457", then "457"): the check
+// must see the key as the import left it, not as the refill rewrote it.
+TEST_F(RestoreRegistry, ABackupOfAKeyNotYetNormalisedIsCheckedAsImported)
+{
+    ASSERT_TRUE(WriteBackup("installer.reg", {{"FCOFCO457 by installer", "03/03/2006"}}));
+    ASSERT_NO_FATAL_FAILURE(Start());
+
+    ASSERT_NO_FATAL_FAILURE(MarkKeyBeforeRestore());
+    ASSERT_NO_FATAL_FAILURE(RestoreByName("installer"));
+    ASSERT_TRUE(WaitForRestoreEnd()) << app->DescribeWindows();
+    EXPECT_EQ((RegistryValues{{"FCO457", "03/03/20"}}), machine.FcoValues());
+    EXPECT_EQ("", WarningTextNow());
+}
+
 TEST_F(RestoreRegistry, TheDialogStaysLockedUntilTheImportHasEnded)
 {
     ASSERT_NO_FATAL_FAILURE(Start());
