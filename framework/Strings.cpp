@@ -1,4 +1,4 @@
-// printf formatting and string-table loading.
+// printf formatting, string-table loading and code-page conversion.
 #include "framework/Strings.h"
 
 #include <cstdarg>
@@ -33,4 +33,25 @@ std::string LoadResString(UINT nID)
             return std::string(buffer.data(), length > 0 ? length : 0);
     }
     return std::string();
+}
+
+std::wstring ToWide(UINT codePage, const std::string& text)
+{
+    const int length = text.empty() ? 0 : ::MultiByteToWideChar(codePage, 0, text.data(), (int)text.size(), nullptr, 0);
+    if (length <= 0)
+        return std::wstring();
+    std::wstring wide(length, L'\0');
+    ::MultiByteToWideChar(codePage, 0, text.data(), (int)text.size(), &wide[0], length);
+    return wide;
+}
+
+std::string FromWide(UINT codePage, const wchar_t* units, std::size_t count, BOOL* usedDefault)
+{
+    const int length =
+        count == 0 ? 0 : ::WideCharToMultiByte(codePage, 0, units, (int)count, nullptr, 0, nullptr, nullptr);
+    if (length <= 0)
+        return std::string();
+    std::string text(length, '\0');
+    ::WideCharToMultiByte(codePage, 0, units, (int)count, &text[0], length, nullptr, usedDefault);
+    return text;
 }
