@@ -3,6 +3,7 @@
 #include "tooltip/TipText.h"
 
 #include <algorithm>
+#include <cstring>
 #include <cstdint>
 
 namespace {
@@ -93,8 +94,8 @@ void CRichTipWnd::OnPaint()
         return;
     CRect rect = GetClientRect();
     CBrush background(ResolveColor(m_pCurrentTool->crBk, COLOR_INFOBK));
-    CSaveDC saved(dc);  // gives the brush back before it is deleted
-    ::SelectObject(dc, background);
+    // The class shares one DC among its windows: what is selected here must not outlive the paint.
+    CSaveDC saved(dc);
     ::SelectObject(dc, m_font);
     ::SetTextColor(dc, ResolveColor(m_pCurrentTool->crText, COLOR_INFOTEXT));
     ::FillRect(dc, &rect, background);
@@ -118,7 +119,7 @@ void CRichTipWnd::OnPaint()
     const int d = std::max(metrics.tmExternalLeading + metrics.tmInternalLeading, metrics.tmDescent);
     const int h = metrics.tmAveCharWidth / 2;
     SIZE room = {};
-    ::GetTextExtentPoint32A(dc, kPageArrowRoom, 2, &room);
+    ::GetTextExtentPoint32A(dc, kPageArrowRoom, (int)std::strlen(kPageArrowRoom), &room);
     if (room.cy % 2)
         room.cy -= 1;
     POINT arrow[4];

@@ -38,17 +38,17 @@ BOOL CRichTipWnd::HitTest(CWnd* pWnd, CPoint pt, RICHTIPINFO* pInfo) const
 }
 
 // Only the first tool of a window is ever tested.
+CRichTipTool* CRichTipWnd::FirstToolOf(HWND hWnd) const
+{
+    for (const auto& tool : m_tools)
+        if (tool->hwnd == hWnd || ::IsChild(tool->hwnd, hWnd))
+            return tool.get();
+    return nullptr;
+}
+
 BOOL CRichTipWnd::HitTestWindow(HWND hWnd, CPoint pt, RICHTIPINFO* pInfo) const
 {
-    if (!hWnd)
-        return FALSE;
-    const CRichTipTool* found = nullptr;
-    for (const auto& tool : m_tools) {
-        if (tool->hwnd == hWnd || ::IsChild(tool->hwnd, hWnd)) {
-            found = tool.get();
-            break;
-        }
-    }
+    const CRichTipTool* found = hWnd ? FirstToolOf(hWnd) : nullptr;
     if (!found)
         return FALSE;
     if (pInfo)
@@ -59,16 +59,12 @@ BOOL CRichTipWnd::HitTestWindow(HWND hWnd, CPoint pt, RICHTIPINFO* pInfo) const
     return ::PtInRect(&found->rect, pt);
 }
 
+// The window under pt is the one tested, so only the tool's rectangle is left to check.
 CRichTipTool* CRichTipWnd::ToolFromPoint(CPoint pt) const
 {
     const HWND hWnd = ChildFromPoint(pt);
-    if (!hWnd || hWnd == m_pOwner->m_hWnd)
-        return nullptr;
-    RICHTIPINFO info = {};
-    info.cbSize = sizeof(info);
-    if (!HitTestWindow(hWnd, pt, &info))
-        return nullptr;
-    return FindTool(info.hwnd, info.uId);
+    CRichTipTool* tool = hWnd ? FirstToolOf(hWnd) : nullptr;
+    return tool && ::PtInRect(&tool->rect, pt) ? tool : nullptr;
 }
 
 BOOL CRichTipWnd::IsCursorInTool(const CRichTipTool* pTool) const

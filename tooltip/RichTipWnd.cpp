@@ -16,13 +16,25 @@ bool SameFont(const LOGFONTA& a, const LOGFONTA& b)
            a.lfCharSet == b.lfCharSet && std::strncmp(a.lfFaceName, b.lfFaceName, LF_FACESIZE) == 0;
 }
 
-// Owner's client coordinates from screen coordinates, through the two corners.
-RECT ScreenToClientRect(HWND hWnd, RECT rect)
+// A rectangle between a window's client coordinates and the screen's, through its two corners
+// (ClientToScreen or ScreenToClient).
+RECT MapCorners(HWND hWnd, RECT rect, BOOL(WINAPI* map)(HWND, LPPOINT))
 {
     POINT corners[2] = {{rect.left, rect.top}, {rect.right, rect.bottom}};
-    ::ScreenToClient(hWnd, &corners[0]);
-    ::ScreenToClient(hWnd, &corners[1]);
+    map(hWnd, &corners[0]);
+    map(hWnd, &corners[1]);
     return RECT{corners[0].x, corners[0].y, corners[1].x, corners[1].y};
+}
+
+// Every tool still on the old default of a field follows the new one.
+template <typename T>
+void ReplaceDefault(const std::vector<std::unique_ptr<CRichTipTool>>& tools, T CRichTipTool::*field, T& current,
+                    T value)
+{
+    for (const auto& tool : tools)
+        if ((*tool).*field == current)
+            (*tool).*field = value;
+    current = value;
 }
 } // namespace
 
@@ -69,15 +81,11 @@ BOOL CRichTipWnd::AddTool(CWnd* pWnd, LPCSTR lpszText, LPCRECT lpRectTool, UINT 
     tool->nMaxWidth = m_nMaxTipWidth;
 
     RECT area;
-    if (lpRectTool) {
-        POINT corners[2] = {{lpRectTool->left, lpRectTool->top}, {lpRectTool->right, lpRectTool->bottom}};
-        ::ClientToScreen(tool->hwnd, &corners[0]);
-        ::ClientToScreen(tool->hwnd, &corners[1]);
-        area = RECT{corners[0].x, corners[0].y, corners[1].x, corners[1].y};
-    } else {
+    if (lpRectTool)
+        area = MapCorners(tool->hwnd, *lpRectTool, ::ClientToScreen);
+    else
         ::GetWindowRect(tool->hwnd, &area);
-    }
-    tool->rect = ScreenToClientRect(m_pOwner->m_hWnd, area);
+    tool->rect = MapCorners(m_pOwner->m_hWnd, area, ::ScreenToClient);
     m_tools.push_back(std::move(tool));
     return TRUE;
 }
@@ -138,28 +146,19 @@ void CRichTipWnd::SetToolInfo(const RICHTIPINFO* pInfo)
 
 int CRichTipWnd::SetMaxTipWidth(int nWidth)
 {
-    for (const auto& tool : m_tools)
-        if (tool->nMaxWidth == m_nMaxTipWidth)
-            tool->nMaxWidth = nWidth;
     const int previous = m_nMaxTipWidth;
-    m_nMaxTipWidth = nWidth;
+    ReplaceDefault(m_tools, &CRichTipTool::nMaxWidth, m_nMaxTipWidth, nWidth);
     return previous;
 }
 
 void CRichTipWnd::SetTipBkColor(COLORREF crColor)
 {
-    for (const auto& tool : m_tools)
-        if (tool->crBk == m_crTipBk)
-            tool->crBk = crColor;
-    m_crTipBk = crColor;
+    ReplaceDefault(m_tools, &CRichTipTool::crBk, m_crTipBk, crColor);
 }
 
 void CRichTipWnd::SetTipTextColor(COLORREF crColor)
 {
-    for (const auto& tool : m_tools)
-        if (tool->crText == m_crTipText)
-            tool->crText = crColor;
-    m_crTipText = crColor;
+    ReplaceDefault(m_tools, &CRichTipTool::crText, m_crTipText, crColor);
 }
 
 LRESULT CRichTipWnd::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam)

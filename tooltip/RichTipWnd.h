@@ -84,6 +84,7 @@ protected:
 
     CRichTipTool* FindTool(HWND hWnd, UINT nIDTool) const;
     HWND ChildFromPoint(CPoint pt) const;
+    CRichTipTool* FirstToolOf(HWND hWnd) const;
     BOOL HitTestWindow(HWND hWnd, CPoint pt, RICHTIPINFO* pInfo) const;
     CRichTipTool* ToolFromPoint(CPoint pt) const;
     BOOL IsCursorInTool(const CRichTipTool* pTool) const;
