@@ -11,7 +11,6 @@
 #include "maintenance/NameList.h"
 #include "maintenance/RestoreCheck.h"
 #include "registry/FcoKey.h"
-#include "registry/FcoValues.h"
 #include "registry/RegistryKey.h"
 #include "res/resource.h"
 
@@ -79,15 +78,14 @@ void CFcoDlg::OnRestoreRegistry()
         CWaitCursor wait;
         RunBatchFile(m_hWnd, batchPath, GetOsVersion(), kImportTimeoutMs);
     }
-    // The registry editor reports success whatever happened: the key itself is the proof. It is
-    // read as the import left it, before the refill's normalising pass rewrites it.
-    const std::map<std::string, std::string> imported = ReadFcoKey(HKEY_LOCAL_MACHINE, m_strFcoKey);
     ShowWindow(SW_HIDE);
     FillFcoRows();
     EnableRestoreLockedControls(m_hWnd, TRUE);
     ShowWindow(SW_SHOWNORMAL);
 
-    const std::vector<std::string> differing = FindDifferingFcos(ValuesOfKey(backup, keyPath), imported, m_strToday);
+    // The registry editor reports success whatever happened: the key itself is the proof. The
+    // refill's pass read it as the import left it, before rewriting it.
+    const std::vector<std::string> differing = FindUnrestoredFcos(ValuesOfKey(backup, keyPath), m_aFco, m_strToday);
     if (!differing.empty())
         MessageBox(FormatString("The restore is incomplete: the registry does not hold these FCOs as the backup file "
                                 "%s does:\r\n%s",

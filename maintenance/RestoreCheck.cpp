@@ -10,9 +10,8 @@ namespace
 {
 using DatesByFco = std::map<std::string, std::set<std::string>>;
 
-void AddNormalised(DatesByFco& dates, const std::string& name, const std::string& data, const std::string& today)
+void AddRecord(DatesByFco& dates, const FcoRecord& record)
 {
-    const FcoRecord record = NormaliseFcoValue(name, data, today);
     if (!record.szName.empty())
         dates[record.szName].insert(record.szDate);
 }
@@ -22,12 +21,21 @@ std::vector<std::string> FindDifferingFcos(const std::vector<RegistryExportValue
                                            const std::map<std::string, std::string>& readBack,
                                            const std::string& today)
 {
+    std::vector<FcoRecord> records;
+    for (const auto& value : readBack)
+        records.push_back(NormaliseFcoValue(value.first, value.second, today));
+    return FindUnrestoredFcos(exported, records, today);
+}
+
+std::vector<std::string> FindUnrestoredFcos(const std::vector<RegistryExportValue>& exported,
+                                            const std::vector<FcoRecord>& imported, const std::string& today)
+{
     DatesByFco expected;
     for (const RegistryExportValue& value : exported)
-        AddNormalised(expected, value.name, value.type == kRegSz ? value.text : std::string(), today);
+        AddRecord(expected, NormaliseFcoValue(value.name, value.type == kRegSz ? value.text : std::string(), today));
     DatesByFco found;
-    for (const auto& value : readBack)
-        AddNormalised(found, value.first, value.second, today);
+    for (const FcoRecord& record : imported)
+        AddRecord(found, record);
 
     // Both maps are sorted by identifier, so walking them together gives a sorted answer.
     std::vector<std::string> differing;

@@ -1,4 +1,4 @@
-// Reading the FCO key: the normalising pass that rewrites it, and a plain read of every value.
+// The normalising pass over the FCO key: every value brought to its normal form and the key rewritten.
 #include "registry/FcoValues.h"
 
 #include "registry/RegistryKey.h"
@@ -81,23 +81,4 @@ std::vector<FcoRecord> NormaliseFcoKey(HKEY root, const std::string& fcoKey, con
         rewritten.SetString(record.szDate, record.szName);
     }
     return records;
-}
-
-std::map<std::string, std::string> ReadFcoKey(HKEY root, const std::string& fcoKey)
-{
-    std::map<std::string, std::string> values;
-    CRegistryKey key;
-    DWORD valueCount = 0;
-    DWORD longestName = 0;
-    if (!key.Open(root, fcoKey) ||
-        ::RegQueryInfoKeyA(key.m_hKey, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &valueCount,
-                           &longestName, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
-        return values;
-    std::vector<char> nameBuffer(longestName + 1);
-    for (DWORD i = 0; i < valueCount; ++i) {
-        std::string name;
-        if (EnumValueName(key.m_hKey, i, nameBuffer, name))
-            key.QueryString(values[name], name);
-    }
-    return values;
 }

@@ -1,4 +1,4 @@
-// Reading the FCO key: the normalising pass that rewrites it, and a plain read of every value.
+// The normalising pass over the FCO key: every value brought to its normal form and the key rewritten.
 #pragma once
 
 #include "registry/FcoValueRules.h"
@@ -6,7 +6,6 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -16,7 +15,3 @@
 // The value count and each enumerated name go to diagnostics (nothing when it is null).
 std::vector<FcoRecord> NormaliseFcoKey(HKEY root, const std::string& fcoKey, const std::string& today,
                                        std::FILE* diagnostics);
-
-// Every value of root\fcoKey as the program reads strings: name -> data, the data empty for a value
-// that is not REG_SZ. Empty when the key is missing.
-std::map<std::string, std::string> ReadFcoKey(HKEY root, const std::string& fcoKey);
