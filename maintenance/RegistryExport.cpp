@@ -37,6 +37,17 @@ bool StartsWith(Units text, Units prefix)
     return text.substr(0, prefix.size()) == prefix;
 }
 
+// UTF-16LE code units of bytes from offset on; an odd last byte holds no character.
+std::u16string DecodeUtf16Le(const std::string& bytes, std::size_t offset)
+{
+    std::u16string units;
+    units.reserve(bytes.size() / 2);
+    for (std::size_t i = offset; i + 1 < bytes.size(); i += 2)
+        units.push_back(static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
+                                              static_cast<unsigned char>(bytes[i + 1]) << 8));
+    return units;
+}
+
 // Only blanks and a comment may follow a value on its line.
 bool IsLineEnd(Units rest)
 {
@@ -349,16 +360,8 @@ private:
         }
     }
 
-    // String bytes of a UTF-16 file are UTF-16LE; an odd last byte holds no character.
-    std::string NarrowBytes(const std::string& bytes) const
-    {
-        std::u16string units;
-        units.reserve(bytes.size() / 2);
-        for (std::size_t i = 0; i + 1 < bytes.size(); i += 2)
-            units.push_back(static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
-                                                  static_cast<unsigned char>(bytes[i + 1]) << 8));
-        return Narrow(units);
-    }
+    // String bytes of a UTF-16 file are UTF-16LE.
+    std::string NarrowBytes(const std::string& bytes) const { return Narrow(DecodeUtf16Le(bytes, 0)); }
 
     Units m_text;
     bool m_wide;
@@ -385,10 +388,7 @@ RegistryExport ParseRegistryExport(const std::string& bytes, NarrowText narrow)
         std::u16string units;
         if (wide)
         {
-            units.reserve(bytes.size() / 2);
-            for (std::size_t i = 2; i + 1 < bytes.size(); i += 2)
-                units.push_back(static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
-                                                      static_cast<unsigned char>(bytes[i + 1]) << 8));
+            units = DecodeUtf16Le(bytes, 2);
         }
         else
         {
