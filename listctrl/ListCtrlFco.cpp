@@ -367,9 +367,9 @@ LRESULT CListCtrlFco::OnCustomDraw(NMLVCUSTOMDRAW* pDraw)
     const COLORREF crBackground = cell ? cell->crBackground : m_crWindow;
     pDraw->clrTextBk = crBackground;
 
-    // The list view names only cells that exist.
+    // The list view names only cells that exist; only column 0's bounds need the column count.
     CRect rect;
-    CellBounds(row, column, LVIR_BOUNDS, &rect, GetColumnCount());
+    CellBounds(row, column, LVIR_BOUNDS, &rect, column == 0 ? GetColumnCount() : 0);
     if (cell && cell->nCheckState != -1) {
         DrawCheckCell(row, column, pDraw->nmcd.hdc, crText, crBackground, rect, records);
         return CDRF_SKIPDEFAULT;

@@ -54,7 +54,8 @@ std::vector<FcoRecord> NormaliseFcoKey(HKEY root, const std::string& fcoKey, con
         std::string data;
         if (EnumValueName(key.m_hKey, i, nameBuffer, name)) {
             key.QueryString(data, name);
-            lines += "(" + std::to_string(i + 1) + ") " + name.c_str() + "\n";
+            if (diagnostics)
+                lines += "(" + std::to_string(i + 1) + ") " + name.c_str() + "\n";
         } else {
             everyNameRead = false;
         }
