@@ -39,7 +39,7 @@ Machine::Machine() : Machine(Options()) {}
 Machine::Machine(const Options& options)
 {
     Clear();
-    m_ready = !HklmKeyExists(kVelmoraKey) && !HklmKeyExists(kPalvaneKey);
+    m_ready = !KeyExists(kVelmoraKey) && !KeyExists(kPalvaneKey);
     for (const char* folder : kOwnedFolders)
         m_ready = m_ready && !PathExists(folder);
     // The program only tests that these paths exist; empty files stand for the real programs.
@@ -58,8 +58,8 @@ Machine::~Machine()
 
 void Machine::Clear()
 {
-    HklmDeleteTree(kVelmoraKey);
-    HklmDeleteTree(kPalvaneKey);
+    DeleteKeyTree(HKEY_LOCAL_MACHINE, kVelmoraKey);
+    DeleteKeyTree(HKEY_LOCAL_MACHINE, kPalvaneKey);
     for (const char* folder : kOwnedFolders)
         RemoveTree(folder);
 }
@@ -76,7 +76,7 @@ RegistryValues Machine::FcoValues() const
 
 bool Machine::FcoKeyExists() const
 {
-    return HklmKeyExists(kFcoKey);
+    return KeyExists(kFcoKey);
 }
 
 } // namespace e2e

@@ -35,7 +35,6 @@ public:
 
     bool Started() const { return m_process != nullptr; }
     const std::string& StartError() const { return m_startError; }
-    DWORD Id() const { return m_processId; }
     HANDLE Handle() const { return m_process; }
 
     bool IsRunning() const;

@@ -7,25 +7,6 @@
 
 namespace e2e {
 
-bool HklmKeyExists(const std::string& path)
-{
-    HKEY key = nullptr;
-    if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return false;
-    ::RegCloseKey(key);
-    return true;
-}
-
-bool HklmCreateKey(const std::string& path)
-{
-    HKEY key = nullptr;
-    if (::RegCreateKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                          &key, nullptr) != ERROR_SUCCESS)
-        return false;
-    ::RegCloseKey(key);
-    return true;
-}
-
 static bool SetValue(const std::string& path, const std::string& name, DWORD type, const void* data,
                      DWORD size)
 {
@@ -42,12 +23,6 @@ static bool SetValue(const std::string& path, const std::string& name, DWORD typ
 bool HklmSetString(const std::string& path, const std::string& name, const std::string& data)
 {
     return SetValue(path, name, REG_SZ, data.c_str(), (DWORD)data.size() + 1);
-}
-
-bool HklmSetDword(const std::string& path, const std::string& name, unsigned long data)
-{
-    const DWORD value = data;
-    return SetValue(path, name, REG_DWORD, &value, sizeof(value));
 }
 
 bool HklmSetRaw(const std::string& path, const std::string& name, unsigned long type, const std::string& bytes)
@@ -84,28 +59,6 @@ RegistryValues HklmValues(const std::string& path)
     }
     ::RegCloseKey(key);
     return values;
-}
-
-bool HklmDeleteTree(const std::string& path)
-{
-    HKEY key = nullptr;
-    // Only what the enumeration needs: a key may refuse changes of its values and still be deleted.
-    if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_ENUMERATE_SUB_KEYS, &key) != ERROR_SUCCESS)
-        return !HklmKeyExists(path);
-    std::vector<std::string> children;
-    for (DWORD index = 0;; ++index) {
-        char name[256];
-        DWORD nameLength = sizeof(name);
-        if (::RegEnumKeyExA(key, index, name, &nameLength, nullptr, nullptr, nullptr, nullptr) !=
-            ERROR_SUCCESS)
-            break;
-        children.emplace_back(name, nameLength);
-    }
-    ::RegCloseKey(key);
-    for (const std::string& child : children)
-        HklmDeleteTree(path + "\\" + child);
-    ::RegDeleteKeyA(HKEY_LOCAL_MACHINE, path.c_str());
-    return !HklmKeyExists(path);
 }
 
 } // namespace e2e

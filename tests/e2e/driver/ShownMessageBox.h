@@ -15,7 +15,6 @@ public:
     explicit operator bool() const { return static_cast<bool>(m_window); }
     const Window& AsWindow() const { return m_window; }
 
-    std::string Caption() const { return m_window.Text(); }
     // The message text: the box's static control 0xFFFF.
     std::string Text() const;
     Window Owner() const { return m_window.Owner(); }

@@ -42,9 +42,9 @@ PdfViewerRegistration::PdfViewerRegistration()
 
 PdfViewerRegistration::~PdfViewerRegistration()
 {
-    HklmDeleteTree(kViewerClassKey);
+    DeleteKeyTree(HKEY_LOCAL_MACHINE, kViewerClassKey);
     if (m_previousClass.empty())
-        HklmDeleteTree(kPdfExtensionKey);
+        DeleteKeyTree(HKEY_LOCAL_MACHINE, kPdfExtensionKey);
     else
         HklmSetString(kPdfExtensionKey, "", m_previousClass);
 }

@@ -115,7 +115,7 @@ TEST_F(MachineTypePicker, CancelEndsTheProgramWithoutTouchingRegistryOrFiles)
 
     ASSERT_TRUE(app.WaitForExit()) << app.DescribeWindows();
     EXPECT_EQ(valuesBefore, machine.FcoValues());
-    EXPECT_FALSE(HklmKeyExists(kPalvaneKey));
+    EXPECT_FALSE(KeyExists(kPalvaneKey));
     EXPECT_EQ(filesBefore, folder.FileNames());
     EXPECT_FALSE(PathExists(kBackupFolder));
     EXPECT_THAT(ListFolder(kInstallFolder), ElementsAre("Mendwright.exe"));

@@ -87,8 +87,6 @@ public:
     LARGE_INTEGER m_lastPaintEnd = {};
 
     bool Visible() const { return ::IsWindowVisible(m_hWnd) != FALSE; }
-    // The tool registered for a control with id 0.
-    CRichTipTool* ToolOf(HWND hWnd) const { return FindTool(hWnd, 0); }
 
 protected:
     LRESULT OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;

@@ -7,32 +7,6 @@ namespace {
 const char* const kProductRoots[] = {"SOFTWARE\\Palvane", "SOFTWARE\\Velmora"};
 }
 
-bool DeleteKeyTree(HKEY root, const std::string& path)
-{
-    HKEY key;
-    // Only what the enumeration needs: a key may refuse changes of its values and still be deleted.
-    if (::RegOpenKeyExA(root, path.c_str(), 0, KEY_ENUMERATE_SUB_KEYS, &key) == ERROR_SUCCESS) {
-        std::vector<std::string> children;
-        char name[1024];
-        for (DWORD i = 0;; ++i) {
-            DWORD size = sizeof(name);
-            if (::RegEnumKeyExA(key, i, name, &size, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
-                break;
-            children.emplace_back(name, size);
-        }
-        ::RegCloseKey(key);
-        for (const std::string& child : children)
-            DeleteKeyTree(root, path + "\\" + child);
-        ::RegDeleteKeyA(root, path.c_str());
-    }
-    HKEY probe;
-    if (::RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, &probe) == ERROR_SUCCESS) {
-        ::RegCloseKey(probe);
-        return false;
-    }
-    return true;
-}
-
 ScopedTestKey::ScopedTestKey(const std::string& path) : m_path(path)
 {
     DeleteKeyTree(HKEY_LOCAL_MACHINE, m_path);
@@ -83,15 +57,6 @@ std::vector<RegistryValue> ReadAllValues(const std::string& path)
     std::sort(values.begin(), values.end(),
               [](const RegistryValue& a, const RegistryValue& b) { return a.name < b.name; });
     return values;
-}
-
-bool KeyExists(const std::string& path)
-{
-    HKEY key;
-    if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return false;
-    ::RegCloseKey(key);
-    return true;
 }
 
 // Tests run in the project's own prefix, which holds no product keys of its own;

@@ -1,13 +1,12 @@
 // Registry fixtures for the Windows tests: keys made for a test and removed after it.
 #pragma once
 
+#include "tests/common/KeyAccess.h"
+
 #include <windows.h>
 
 #include <string>
 #include <vector>
-
-// Deletes a key with everything below it; TRUE when it is gone afterwards.
-bool DeleteKeyTree(HKEY root, const std::string& path);
 
 // A key under HKEY_LOCAL_MACHINE that exists for the life of the object.
 class ScopedTestKey {
@@ -34,7 +33,6 @@ struct RegistryValue {
 
 // Every value of HKLM\path sorted by name; empty when the key is missing.
 std::vector<RegistryValue> ReadAllValues(const std::string& path);
-bool KeyExists(const std::string& path);
 
 // Clears the two products' keys (probe keys and FCO keys) before and after a
 // test, so that every test starts from a machine without them.
