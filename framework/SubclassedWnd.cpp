@@ -1,6 +1,8 @@
 // Subclassing of dialog controls and the tooltip relay for hit-tested tools.
 #include "framework/SubclassedWnd.h"
 
+#include "framework/ToolTipCtrl.h"
+
 namespace {
 bool IsMouseMessage(UINT msg)
 {
@@ -79,12 +81,12 @@ void CSubclassedWnd::RelayToToolTip(UINT msg, WPARAM wParam, LPARAM lParam)
 {
     const CPoint point((short)LOWORD(lParam), (short)HIWORD(lParam));
     TOOLINFOA ti = {};
-    ti.cbSize = sizeof(ti);
+    ti.cbSize = kToolInfoSize;
     const INT_PTR id = OnToolHitTest(point, &ti);
     if (id != m_nLastToolId) {
         if (m_nLastToolId != -1) {
             TOOLINFOA old = {};
-            old.cbSize = sizeof(old);
+            old.cbSize = kToolInfoSize;
             old.hwnd = m_hWnd;
             old.uId = (UINT_PTR)m_nLastToolId;
             ::SendMessageA(m_hWndToolTip, TTM_DELTOOLA, 0, (LPARAM)&old);

@@ -15,8 +15,7 @@ BOOL CToolTipCtrl::AddTool(CWnd* pWnd, LPCSTR lpszText)
     if (!m_hWnd || !pWnd || !pWnd->m_hWnd)
         return FALSE;
     TOOLINFOA ti = {};
-    // The first structure size: the common controls before version 6 refuse the larger ones.
-    ti.cbSize = TTTOOLINFOA_V1_SIZE;
+    ti.cbSize = kToolInfoSize;
     ti.uFlags = TTF_IDISHWND;
     ti.hwnd = ::GetParent(pWnd->m_hWnd);
     ti.uId = (UINT_PTR)pWnd->m_hWnd;

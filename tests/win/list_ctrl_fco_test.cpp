@@ -436,6 +436,16 @@ TEST_F(ListCtrlFcoTest, SysColorChangeRereadsOnlyTheSelectionColours)
     EXPECT_EQ(Record(0, 1).crBackground, RGB(2, 2, 2));
 }
 
+WNDPROC g_tooltipProc = nullptr;
+std::vector<UINT> g_addedToolSizes;
+
+LRESULT CALLBACK RecordAddedToolSize(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == TTM_ADDTOOLA)
+        g_addedToolSizes.push_back(reinterpret_cast<const TOOLINFOA*>(lParam)->cbSize);
+    return ::CallWindowProcA(g_tooltipProc, hWnd, msg, wParam, lParam);
+}
+
 TEST_F(ListCtrlFcoTest, EachCellLabelIsAToolOfItsOwn)
 {
     for (int i = 0; i < 5; ++i)
@@ -454,6 +464,16 @@ TEST_F(ListCtrlFcoTest, EachCellLabelIsAToolOfItsOwn)
     EXPECT_EQ(list.ToolHitTest(CPoint(first.x, first.y), &ti), 2);
     const CRect last = Cell(4, 0);
     EXPECT_EQ(list.ToolHitTest(CPoint(last.left + 5, last.bottom + 20), &ti), -1);
+
+    // The common controls the program runs with refuse a tool of the larger size the headers declare.
+    ASSERT_TRUE(list.EnableToolTips(TRUE));
+    const HWND tip = list.GetToolTipWindow();
+    g_tooltipProc = (WNDPROC)::SetWindowLongPtrA(tip, GWLP_WNDPROC, (LONG_PTR)RecordAddedToolSize);
+    g_addedToolSizes.clear();
+    ::SendMessageA(list, WM_MOUSEMOVE, 0, MAKELPARAM(cell.x, cell.y));
+    ::SetWindowLongPtrA(tip, GWLP_WNDPROC, (LONG_PTR)g_tooltipProc);
+    list.EnableToolTips(FALSE);
+    EXPECT_EQ(g_addedToolSizes, std::vector<UINT>{TTTOOLINFOA_V1_SIZE});
 }
 
 TEST_F(ListCtrlFcoTest, WholeRowsGoInWithTheirTextsAndRecordsAndBulkWorkPaintsOnceAtTheEnd)
