@@ -10,6 +10,10 @@ cd "$(dirname "$0")/.."
 tools/setup.sh
 
 root=$(pwd)
+. tests/harness/wine-select.sh
+# Where this machine's Wine runs only 64-bit programs, the tests' 64-bit twin stands in.
+program=build/bin/Mendwright.exe
+[ "$WINEARCH" = win32 ] || program=build/twin64/Mendwright.exe
 export WINEPREFIX="$root/build/demo-prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 workdir="$WINEPREFIX/drive_c/Mendwright"
 shots="$root/build/demo"
@@ -34,13 +38,13 @@ fi
 
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "Making the demo Wine prefix (once) ..."
-    wineboot --init >/dev/null 2>&1
+    "$wine_loader" wineboot --init >/dev/null 2>&1
 fi
 # The dialog font with the metrics Windows has (see tests/harness/wine-env.sh).
 [ -f "$WINEPREFIX/drive_c/windows/Fonts/sserife.fon" ] ||
     cp /usr/share/wine/fonts/sserife.fon "$WINEPREFIX/drive_c/windows/Fonts/"
 mkdir -p "$workdir"
-cp build/bin/Mendwright.exe demo/QX-200.txt "$workdir/"
+cp "$program" demo/QX-200.txt "$workdir/"
 
 # A machine with the remote-support service and the backup utility installed, as a serviced
 # machine has them: no warning at start, an empty information line. The service is only looked
@@ -53,8 +57,8 @@ mkdir -p "$service" "$utility"
 cp build/bin/standin_backup_utility.exe "$utility/QuarraBackup.exe"
 
 # A machine that has had a few field changes, two of them recorded the old way.
-wine reg delete 'HKLM\SOFTWARE\Velmora\FCO' /f >/dev/null 2>&1 || true
-seed() { wine reg add 'HKLM\SOFTWARE\Velmora\FCO' /v "$1" /d "$2" /f >/dev/null 2>&1; }
+"$wine_loader" reg delete 'HKLM\SOFTWARE\Velmora\FCO' /f >/dev/null 2>&1 || true
+seed() { "$wine_loader" reg add 'HKLM\SOFTWARE\Velmora\FCO' /v "$1" /d "$2" /f >/dev/null 2>&1; }
 seed 'FCO101 controller firmware' '14/03/06 by service'
 seed '102' '03/11/06'
 seed '117' '21/11/06'
@@ -63,7 +67,7 @@ seed '301' '05/12/06'
 cd "$workdir"
 if [ -z "$xvfb_pid" ]; then
     echo "Starting Mendwright on $DISPLAY (close it to end the demo) ..."
-    wine Mendwright.exe
+    "$wine_loader" Mendwright.exe
     exit 0
 fi
 
@@ -85,7 +89,7 @@ window_titled() {
     xwininfo -name "$1" 2>/dev/null | awk '/Window id:/ {print $4}'
 }
 
-wine Mendwright.exe >/dev/null 2>&1 &
+"$wine_loader" Mendwright.exe >/dev/null 2>&1 &
 window=$(window_titled "Mendwright - Version 1.10")
 if [ -z "$window" ]; then
     echo "Mendwright's window did not appear" >&2

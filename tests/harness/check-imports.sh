@@ -6,10 +6,11 @@
 set -u
 exe=${1:?program}
 list=${2:-$(dirname "$0")/windows-imports.txt}
-objdump=$(command -v i686-w64-mingw32-objdump || command -v objdump)
 [ -f "$exe" ] || { echo "no program at $exe" >&2; exit 1; }
 
-header=$("$objdump" -p "$exe") || { echo "cannot read $exe" >&2; exit 1; }
+# The 32-bit program, or a 64-bit test program where the tests are built for x86-64.
+header=$(i686-w64-mingw32-objdump -p "$exe" 2>/dev/null || x86_64-w64-mingw32-objdump -p "$exe") ||
+    { echo "cannot read $exe" >&2; exit 1; }
 
 # One "DLL function" line per import; an import by ordinal reads "DLL #ordinal".
 imports=$(printf '%s\n' "$header" | awk '

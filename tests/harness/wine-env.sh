@@ -6,6 +6,7 @@
 set -u
 action=${1:?start or stop}
 envdir=$(mkdir -p "${2:?environment folder}" && cd "$2" && pwd)
+. "$(dirname "$0")/wine-select.sh"
 export WINEPREFIX="$envdir/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
 stop() {
@@ -53,7 +54,7 @@ start() {
     # A persistent server keeps Wine warm between the test programs.
     wineserver -p >/dev/null 2>&1 < /dev/null
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
-        if ! timeout 180 wineboot --init >"$envdir/wineboot.log" 2>&1 < /dev/null; then
+        if ! timeout 180 "$wine_loader" wineboot --init >"$envdir/wineboot.log" 2>&1 < /dev/null; then
             echo "wineboot failed; see $envdir/wineboot.log" >&2
             stop; return 1
         fi
@@ -61,9 +62,9 @@ start() {
     windows_dialog_font
     # No window manager runs on the test display. Windows Wine leaves to one wait up to two
     # seconds for it each time they are hidden or destroyed; unmanaged windows do not.
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 < /dev/null
+    "$wine_loader" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 < /dev/null
     # The prefix is ready once a program runs in it.
-    if ! timeout 60 wine cmd /c exit >/dev/null 2>&1 < /dev/null; then
+    if ! timeout 60 "$wine_loader" cmd /c exit >/dev/null 2>&1 < /dev/null; then
         echo "Wine does not run programs in $WINEPREFIX" >&2
         stop; return 1
     fi

@@ -7,6 +7,7 @@ if [ ! -f "$envdir/display" ]; then
     echo "no Wine environment in $envdir: run wine-env.sh start first" >&2
     exit 1
 fi
+. "$(dirname "$0")/wine-select.sh"
 export WINEPREFIX="$envdir/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 export DISPLAY=$(cat "$envdir/display")
-exec wine "$@"
+exec "$wine_loader" "$@"

@@ -9,7 +9,7 @@ target_link_libraries(win_dialog_tests PRIVATE win_test_support)
 # Windows 2000, XP and Server 2003 must load the program: every imported function is listed with
 # the oldest Windows that has it, and nothing newer than Windows 2000 is allowed.
 add_test(NAME mendwright_loads_on_windows_2000_and_later
-         COMMAND ${CMAKE_SOURCE_DIR}/tests/harness/check-imports.sh ${MENDWRIGHT_EXE})
+         COMMAND ${CMAKE_SOURCE_DIR}/tests/harness/check-imports.sh ${MENDWRIGHT_PRODUCT_EXE})
 # The check itself must catch what it is for: a test program, linked with winpthread like the
 # product once was, imports Windows Vista's GetTickCount64.
 add_test(NAME import_check_refuses_a_vista_import
@@ -17,9 +17,10 @@ add_test(NAME import_check_refuses_a_vista_import
 set_tests_properties(import_check_refuses_a_vista_import PROPERTIES
     PASS_REGULAR_EXPRESSION "TOO NEW +KERNEL32.dll GetTickCount64 \\(Windows Vista\\)")
 
-# The release zip carries the very program these tests ran.
+# The release zip carries the very program these tests ran (where Wine runs only 64-bit
+# programs, the 32-bit program the twin was built beside).
 add_test(NAME release_zip_holds_the_tested_program
-         COMMAND ${CMAKE_SOURCE_DIR}/tests/harness/check-package.sh ${CMAKE_BINARY_DIR} ${MENDWRIGHT_EXE}
+         COMMAND ${CMAKE_SOURCE_DIR}/tests/harness/check-package.sh ${CMAKE_BINARY_DIR} ${MENDWRIGHT_PRODUCT_EXE}
                  ${CMAKE_SOURCE_DIR}/demo/QX-200.txt)
 # It builds the package in the build tree while it runs, so nothing else may run beside it.
 set_tests_properties(release_zip_holds_the_tested_program PROPERTIES RUN_SERIAL TRUE)

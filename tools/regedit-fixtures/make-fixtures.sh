@@ -10,15 +10,18 @@ envdir=$(mktemp -d /tmp/regedit-fixtures.XXXXXX)
 trap '"$repo/tests/harness/wine-env.sh" stop "$envdir"; rm -rf "$envdir"' EXIT
 
 "$repo/tests/harness/wine-env.sh" start "$envdir"
+. "$repo/tests/harness/wine-select.sh"
 export WINEPREFIX=$envdir/prefix WINEDEBUG=-all
-i686-w64-mingw32-gcc -O1 -Wall -o "$envdir/fixture_keys.exe" "$here/fixture_keys.c" -ladvapi32
+compiler=i686-w64-mingw32-gcc
+[ "$WINEARCH" = win32 ] || compiler=x86_64-w64-mingw32-gcc
+"$compiler" -O1 -Wall -o "$envdir/fixture_keys.exe" "$here/fixture_keys.c" -ladvapi32
 
 export_key() {  # fixture name, key under HKEY_LOCAL_MACHINE, fill mode
-    wine "$envdir/fixture_keys.exe" "$2" "$3"
+    "$wine_loader" "$envdir/fixture_keys.exe" "$2" "$3"
     mkdir -p "$WINEPREFIX/drive_c/FCObackup"
     printf 'regedit.exe /e /s "c:\\FCObackup\\%s.reg" HKEY_LOCAL_MACHINE\\%s    ' "$1" "$2" \
         > "$WINEPREFIX/drive_c/FCObackup/FCOREG.bat"
-    wine cmd /c 'c:\FCObackup\FCOREG.bat' > /dev/null
+    "$wine_loader" cmd /c 'c:\FCObackup\FCOREG.bat' > /dev/null
     cp "$WINEPREFIX/drive_c/FCObackup/$1.reg" "$out/$1.reg"
 }
 
