@@ -2,7 +2,10 @@
 #include "app/FcoApp.h"
 
 #include "app/FcoDlg.h"
+#include "framework/ComApartment.h"
+#include "framework/CommonControls.h"
 #include "framework/Strings.h"
+#include "maintenance/EnvironmentCheck.h"
 #include "maintenance/MachineTypeDlg.h"
 
 #include <commctrl.h>
@@ -13,6 +16,20 @@ BOOL CFcoApp::InitInstance()
     // dialog template that names them is created. InitCommonControls, unlike its Ex
     // successor, is there on a Windows 95 without a later common-controls update.
     ::InitCommonControls();
+
+    // Before anything touches the registry or the disk: with older common controls the list
+    // would show no tick, and Update Registry would write ticks nobody saw.
+    DWORD major = 0;
+    DWORD minor = 0;
+    if (!GetCommonControlsVersion(major, minor) || !CommonControlsSuffice(major, minor)) {
+        ::MessageBoxA(nullptr,
+                      "Mendwright needs the common controls of Internet Explorer 4.0 or later (comctl32.dll 4.71 "
+                      "or later).\r\nInstall Internet Explorer 4.0 or later on this machine, then start "
+                      "Mendwright again.",
+                      "Warning !!!", MB_OK | MB_ICONINFORMATION | MB_SYSTEMMODAL);
+        return FALSE;
+    }
+    const CComApartment com;
 
     CMachineTypeDlg machineTypeDlg(nullptr);
     machineTypeDlg.m_bMachineType = TRUE;

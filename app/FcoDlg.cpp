@@ -89,6 +89,10 @@ INT_PTR CFcoDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam)
         break;
     case WM_QUERYDRAGICON:
         return (INT_PTR)OnQueryDragIcon();
+    case WM_SYSCOLORCHANGE:
+        // Only top-level windows are told; the list's selection colours follow the system's.
+        m_listFco.SendMessage(WM_SYSCOLORCHANGE, wParam, lParam);
+        break;
     case WM_CTLCOLORSTATIC:
         if ((HWND)lParam == m_staticInfo.m_hWnd)
             return (INT_PTR)m_staticInfo.CtlColor((HDC)wParam, CTLCOLOR_STATIC);

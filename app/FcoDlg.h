@@ -7,6 +7,7 @@
 #include "framework/Gdi.h"
 #include "framework/ToolTipCtrl.h"
 #include "listctrl/ListCtrlFco.h"
+#include "maintenance/Launch.h"
 #include "maintenance/VersionInfo.h"
 #include "registry/FcoValueRules.h"
 #include "registry/FcoValueWriter.h"
@@ -71,7 +72,7 @@ public:
     void BackupFcoKey();
     BOOL EnsureFcoKey();
     BOOL EnsureFolder(const std::string& path);
-    void ExportFcoKey(const std::string& batchPath, const std::string& exportPath);
+    BatchRun ExportFcoKey(const std::string& batchPath, const std::string& exportPath);
     void LaunchFile(const std::string& target, int mode);
     BOOL FileExists(const std::string& path);
     void AppendAboutToSystemMenu();

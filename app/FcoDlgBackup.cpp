@@ -13,6 +13,9 @@
 namespace {
 // A normal export takes well under a second; only a machine in real trouble takes longer.
 const DWORD kExportTimeoutMs = 60000;
+// Where the command interpreter does not wait for the registry editor, the export is given at
+// least the time the program always allowed it.
+const DWORD kExportMinimumOn9xMs = 2000;
 } // namespace
 
 // Called at start-up, before the dialog is shown: the export is complete when the engineer sees it.
@@ -24,9 +27,15 @@ void CFcoDlg::BackupFcoKey()
     const std::string exportPath =
         FormatString("%s%s.reg", LoadResString(IDS_EXPORT_FILE_PREFIX).c_str(), m_strTimeStamp.c_str());
     const std::string batchPath = FormatString("%s%s.bat", LoadResString(IDS_BATCH_FILE_PREFIX).c_str(), "REG");
-    ExportFcoKey(batchPath, exportPath);
+    const BatchRun run = ExportFcoKey(batchPath, exportPath);
     // A start without a backup must not pass unnoticed; the program goes on all the same.
-    if (!::FileHasContent(exportPath))
+    if (run == BatchTimedOut)
+        MessageBox(FormatString("The FCO key may not be backed up: the registry editor had not finished the export "
+                                "file\r\n%s\r\nafter %lu seconds, so it may be incomplete.\r\n"
+                                "Check the backup folder %s.",
+                                exportPath.c_str(), kExportTimeoutMs / 1000, folder.c_str()),
+                   "Warning !!!", MB_OK | MB_ICONEXCLAMATION | MB_SYSTEMMODAL);
+    else if (run != BatchFinished || !::FileHasContent(exportPath))
         MessageBox(FormatString("The FCO key was not backed up: the export file\r\n%s\r\nis missing or empty.\r\n"
                                 "Check the backup folder %s.",
                                 exportPath.c_str(), folder.c_str()),
@@ -44,15 +53,15 @@ BOOL CFcoDlg::EnsureFolder(const std::string& path)
 }
 
 // Runs the registry editor through a batch file and waits until it has written the export.
-void CFcoDlg::ExportFcoKey(const std::string& batchPath, const std::string& exportPath)
+BatchRun CFcoDlg::ExportFcoKey(const std::string& batchPath, const std::string& exportPath)
 {
     const std::string keyText = LoadResString(IDS_HKLM_PREFIX) + m_strFcoKey;
     const std::string line = FormatString(LoadResString(IDS_EXPORT_COMMAND).c_str(), EscapeForBatch(exportPath).c_str(),
                                           EscapeForBatch(keyText).c_str());
     if (!WriteBatchFile(batchPath, line))
-        return;
+        return BatchNotStarted;
     CWaitCursor wait;
-    RunBatchFile(m_hWnd, batchPath, GetOsVersion(), kExportTimeoutMs);
+    return RunBatchFile(m_hWnd, batchPath, GetOsVersion(), {kExportTimeoutMs, kExportMinimumOn9xMs, exportPath});
 }
 
 void CFcoDlg::LaunchFile(const std::string& target, int mode)

@@ -24,9 +24,9 @@ void RunServiceInstaller(HWND hWndOwner, const std::string& installer)
     ::MessageBoxA(hWndOwner, "Installing Velmora Farreach", "Note !!!", kNoteStyle);
     CWaitCursor wait;
     ::LaunchFile(hWndOwner, installer, LaunchNormal);
-    ::Sleep(kInstallerStartMs);
+    WaitAnsweringMessages(nullptr, kInstallerStartMs);
     while (::FindWindowA(nullptr, "Velmora Farreach Setup"))
-        ::Sleep(kInstallerPollMs);
+        WaitAnsweringMessages(nullptr, kInstallerPollMs);
 }
 } // namespace
 

@@ -26,6 +26,9 @@ void CFcoDlg::CheckInstallation()
     UpdateInstalledProgram();
 
     if (!FileExists(LoadResString(IDS_INSTALLED_PROGRAM))) {
+        // Without its own folder the copy would take "\*.*", the whole drive.
+        if (folder.empty())
+            return;
         // The copy runs hidden, where nobody could answer xcopy's questions: /Y overwrites without
         // asking and /I takes the destination for a folder.
         const std::string command =

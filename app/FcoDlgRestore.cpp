@@ -18,6 +18,9 @@ namespace {
 // An import of a thousand values takes about a second; the limit only keeps a hung editor from
 // holding the program for ever.
 const DWORD kImportTimeoutMs = 60000;
+// Where the command interpreter does not wait for the registry editor, the import is given at
+// least the time the program always allowed it.
+const DWORD kImportMinimumOn9xMs = 4000;
 
 // What the engineer cannot use while the key is being replaced, in the order they are disabled
 // and enabled again.
@@ -73,10 +76,21 @@ void CFcoDlg::OnRestoreRegistry()
             key.DeleteKey("");
     }
     EnableRestoreLockedControls(m_hWnd, FALSE);
+    BatchRun run;
     {
         // The list is refilled only from a finished import: the refill rewrites the key.
         CWaitCursor wait;
-        RunBatchFile(m_hWnd, batchPath, GetOsVersion(), kImportTimeoutMs);
+        run = RunBatchFile(m_hWnd, batchPath, GetOsVersion(), {kImportTimeoutMs, kImportMinimumOn9xMs, ""});
+    }
+    if (run == BatchTimedOut) {
+        // A key the editor may still be writing is neither rewritten by a refill nor judged.
+        EnableRestoreLockedControls(m_hWnd, TRUE);
+        MessageBox(FormatString("The registry editor had not finished importing %s after %lu seconds: the FCO key "
+                                "may still be incomplete.\r\nStart Mendwright again once the import has ended, and "
+                                "check the FCOs it shows.",
+                                importPath.c_str(), kImportTimeoutMs / 1000),
+                   "Warning !!!", warning);
+        return;
     }
     ShowWindow(SW_HIDE);
     FillFcoRows();

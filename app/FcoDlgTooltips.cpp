@@ -1,6 +1,7 @@
 // The main dialog's tooltips: the help texts of its controls and the description of the marked FCO.
 #include "app/FcoDlg.h"
 
+#include "framework/Gdi.h"
 #include "framework/Strings.h"
 #include "res/resource.h"
 
@@ -51,8 +52,7 @@ void CFcoDlg::InitToolTips()
     m_crTooltipBk = m_wndRichTip.GetTipBkColor();
     m_crTooltipText = m_wndRichTip.GetTipTextColor();
     LOGFONTA logFont;
-    if (m_wndRichTip.IsWindow() &&
-        ::GetObjectA(m_wndRichTip.GetFont(), sizeof(logFont), &logFont) == sizeof(logFont))
+    if (m_wndRichTip.IsWindow() && ReadLogFont(m_wndRichTip.GetFont(), &logFont))
         m_fontTooltip.CreateFontIndirect(&logFont);
 
     m_wndRichTip.SetMaxTipWidth(kMaxTipWidth);

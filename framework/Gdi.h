@@ -3,6 +3,18 @@
 
 #include <windows.h>
 
+#include <cstddef>
+
+// Reads a font's description. NT 4.0 answers with fewer bytes than the structure holds (up to
+// the end of the face name), so the structure is zeroed first and any answer that reaches the
+// face name counts. FALSE for no handle or a handle of another kind of object.
+inline BOOL ReadLogFont(HGDIOBJ hFont, LOGFONTA* plf)
+{
+    *plf = LOGFONTA();
+    return hFont && ::GetObjectType(hFont) == OBJ_FONT &&
+           ::GetObjectA(hFont, sizeof(LOGFONTA), plf) > (int)offsetof(LOGFONTA, lfFaceName);
+}
+
 // An owned GDI object, deleted with its owner. Not copyable: ownership is seen.
 template <class THandle>
 class CGdiObject {
@@ -36,10 +48,7 @@ protected:
 class CFont : public CGdiObject<HFONT> {
 public:
     BOOL CreateFontIndirect(const LOGFONTA* plf) { return Attach(::CreateFontIndirectA(plf)); }
-    BOOL GetLogFont(LOGFONTA* plf) const
-    {
-        return m_hObject && ::GetObjectA(m_hObject, sizeof(LOGFONTA), plf) == sizeof(LOGFONTA);
-    }
+    BOOL GetLogFont(LOGFONTA* plf) const { return ReadLogFont(m_hObject, plf); }
 };
 
 class CBrush : public CGdiObject<HBRUSH> {

@@ -251,6 +251,7 @@ LRESULT CListCtrlFco::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_SYSCOLORCHANGE: {
         const LRESULT result = Default(msg, wParam, lParam);
         OnSysColorChange();
+        ::InvalidateRect(m_hWnd, nullptr, TRUE);
         return result;
     }
     case WM_NOTIFY: {
@@ -488,7 +489,7 @@ void CListCtrlFco::DrawCellText(int nItem, int nSubItem, HDC hDC, COLORREF crTex
     const CellData* cell = CellOf(pRecords, nSubItem);
     if (cell && cell->bBold) {
         LOGFONTA logFont;
-        if (::GetObjectA(::GetCurrentObject(hDC, OBJ_FONT), sizeof(logFont), &logFont)) {
+        if (ReadLogFont(::GetCurrentObject(hDC, OBJ_FONT), &logFont)) {
             logFont.lfWeight = FW_BOLD;
             boldFont.CreateFontIndirect(&logFont);
         }

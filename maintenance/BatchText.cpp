@@ -67,3 +67,8 @@ BatchLaunchTarget BatchLaunchTargetFor(const std::string& batchPath, int osVersi
     target.directory = batchPath.substr(0, slash + 1);
     return target;
 }
+
+bool CommandInterpreterOutrunsPrograms(int osVersion)
+{
+    return osVersion >= 1 && osVersion <= 3;
+}

@@ -38,3 +38,7 @@ struct BatchLaunchTarget
 // program's working folder, and without its extension it is not found at all. Every other class
 // gets the full path and no directory.
 BatchLaunchTarget BatchLaunchTargetFor(const std::string& batchPath, int osVersion);
+
+// True on the 9x classes (osVersion 1 Windows 95, 2 98, 3 Me), whose command interpreter goes on
+// with a batch file as soon as it has started a Windows program, without waiting for its end.
+bool CommandInterpreterOutrunsPrograms(int osVersion);

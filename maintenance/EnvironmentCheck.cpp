@@ -30,3 +30,8 @@ EnvironmentReport ReportEnvironment(const EnvironmentFindings& findings, const s
     }
     return report;
 }
+
+bool CommonControlsSuffice(unsigned long major, unsigned long minor)
+{
+    return major > 4 || (major == 4 && minor >= 71);
+}

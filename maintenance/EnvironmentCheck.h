@@ -25,3 +25,8 @@ struct EnvironmentReport {
 // the service it is left out of the box: the engineer has just watched the installer, and the red
 // line says the rest.
 EnvironmentReport ReportEnvironment(const EnvironmentFindings& findings, const std::string& serviceWarning);
+
+// The list draws its check boxes at the sub-item stage of custom draw and the dialog asks it for
+// its selection mark: both need the common controls of Internet Explorer 4.0, comctl32.dll 4.71.
+// An older library draws no box, and a click toggles a state nobody sees.
+bool CommonControlsSuffice(unsigned long major, unsigned long minor);

@@ -19,7 +19,8 @@ public:
 
     std::string GetFileName() const { return m_data.cFileName; }
     DWORD GetAttributes() const { return m_data.dwFileAttributes; }
-    bool IsEmptyFile() const { return m_data.nFileSizeLow == 0 && m_data.nFileSizeHigh == 0; }
+    bool IsEmptyFile() const { return GetFileSize() == 0; }
+    ULONGLONG GetFileSize() const { return (ULONGLONG)m_data.nFileSizeHigh << 32 | m_data.nFileSizeLow; }
 
 private:
     HANDLE m_hFind = INVALID_HANDLE_VALUE;

@@ -2,6 +2,7 @@
 #include "maintenance/Launch.h"
 
 #include "maintenance/BatchText.h"
+#include "maintenance/FindFile.h"
 
 #include <shellapi.h>
 
@@ -47,23 +48,29 @@ BOOL CLaunchedProcess::Launch(HWND hWndOwner, const std::string& target, int mod
 
 BOOL CLaunchedProcess::WaitForExit(DWORD timeoutMs)
 {
-    if (!m_hProcess)
-        return TRUE;
+    return !m_hProcess || WaitAnsweringMessages(m_hProcess, timeoutMs);
+}
+
+BOOL WaitAnsweringMessages(HANDLE hObject, DWORD timeoutMs)
+{
+    const DWORD count = hObject ? 1 : 0;
     const DWORD start = ::GetTickCount();
     for (;;) {
         // Unsigned difference: right across the tick counter's wrap.
         const DWORD elapsed = ::GetTickCount() - start;
         if (elapsed >= timeoutMs)
-            return ::WaitForSingleObject(m_hProcess, 0) == WAIT_OBJECT_0;
-        // Messages other programs send are answered too, so that none of them hangs meanwhile.
-        const DWORD woke = ::MsgWaitForMultipleObjects(1, &m_hProcess, FALSE, timeoutMs - elapsed,
+            return hObject && ::WaitForSingleObject(hObject, 0) == WAIT_OBJECT_0;
+        const DWORD woke = ::MsgWaitForMultipleObjects(count, hObject ? &hObject : nullptr, FALSE, timeoutMs - elapsed,
                                                        QS_PAINT | QS_SENDMESSAGE);
-        if (woke == WAIT_OBJECT_0)
+        if (count != 0 && woke == WAIT_OBJECT_0)
             return TRUE;
-        if (woke != WAIT_OBJECT_0 + 1)
-            return ::WaitForSingleObject(m_hProcess, 0) == WAIT_OBJECT_0;
-        // Only paint messages are taken: clicks and keys wait until the process has ended. A window
-        // that never validates itself must not keep this loop from the clock.
+        if (woke == WAIT_TIMEOUT)
+            continue;
+        if (woke != WAIT_OBJECT_0 + count)
+            return hObject && ::WaitForSingleObject(hObject, 0) == WAIT_OBJECT_0;
+        // Looking at the queue answers the sent messages. Only paint messages are taken: clicks and
+        // keys wait until the wait is over. A window that never validates itself must not keep
+        // this loop from the clock.
         MSG msg;
         for (int painted = 0; painted < 64 && ::PeekMessageA(&msg, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE); ++painted)
             ::DispatchMessageA(&msg);
@@ -82,9 +89,54 @@ BOOL LaunchFile(HWND hWndOwner, const std::string& target, int mode, const std::
     return ::ShellExecuteExA(&info);
 }
 
-BOOL RunBatchFile(HWND hWndOwner, const std::string& batchPath, int osVersion, DWORD timeoutMs)
+namespace {
+// How often a 9x run looks at the file the started program writes.
+const DWORD kResultPollMs = 500;
+
+DWORD RemainingMs(DWORD start, DWORD limitMs)
+{
+    const DWORD elapsed = ::GetTickCount() - start;
+    return elapsed < limitMs ? limitMs - elapsed : 0;
+}
+
+// -1 when the file cannot be found. A directory search, not GetFileAttributesEx: Windows 95 has none.
+LONGLONG FileSizeOf(const std::string& path)
+{
+    CFindFile search;
+    return search.FindFirst(path) ? (LONGLONG)search.GetFileSize() : -1;
+}
+
+// Until the file has content and two looks kResultPollMs apart find the same size.
+BOOL WaitForFileToSettle(const std::string& path, DWORD start, DWORD limitMs)
+{
+    LONGLONG previous = -1;
+    for (;;) {
+        const LONGLONG size = FileSizeOf(path);
+        if (size > 0 && size == previous)
+            return TRUE;
+        previous = size;
+        const DWORD remaining = RemainingMs(start, limitMs);
+        if (remaining == 0)
+            return FALSE;
+        WaitAnsweringMessages(nullptr, remaining < kResultPollMs ? remaining : kResultPollMs);
+    }
+}
+} // namespace
+
+BatchRun RunBatchFile(HWND hWndOwner, const std::string& batchPath, int osVersion, const BatchWait& wait)
 {
     const BatchLaunchTarget target = BatchLaunchTargetFor(batchPath, osVersion);
+    const DWORD start = ::GetTickCount();
     CLaunchedProcess process;
-    return process.Launch(hWndOwner, target.file, LaunchHidden, target.directory) && process.WaitForExit(timeoutMs);
+    if (!process.Launch(hWndOwner, target.file, LaunchHidden, target.directory))
+        return BatchNotStarted;
+    if (!process.WaitForExit(wait.timeoutMs))
+        return BatchTimedOut;
+    if (!CommandInterpreterOutrunsPrograms(osVersion))
+        return BatchFinished;
+    const DWORD minimum = wait.minimumOn9xMs < wait.timeoutMs ? wait.minimumOn9xMs : wait.timeoutMs;
+    WaitAnsweringMessages(nullptr, RemainingMs(start, minimum));
+    if (!wait.resultFile.empty() && !WaitForFileToSettle(wait.resultFile, start, wait.timeoutMs))
+        return BatchTimedOut;
+    return BatchFinished;
 }

@@ -29,20 +29,45 @@ public:
     // looks in for a target without a path. FALSE when the shell could not start the target.
     BOOL Launch(HWND hWndOwner, const std::string& target, int mode, const std::string& directory = "");
 
-    // Waits until the started process has ended or timeoutMs have passed: TRUE when it ended.
-    // Meanwhile windows are repainted but no input is taken, so the caller's dialog cannot be
-    // used half-way through. A document the shell handed to a running viewer has no process of
-    // its own: nothing to wait for, TRUE at once.
+    // Waits as WaitAnsweringMessages does until the started process has ended or timeoutMs have
+    // passed: TRUE when it ended. A document the shell handed to a running viewer, and a batch
+    // file the 9x shell ran without handing back its process, have no process here: nothing to
+    // wait for, TRUE at once.
     BOOL WaitForExit(DWORD timeoutMs);
 
 private:
     HANDLE m_hProcess = nullptr;
 };
 
+// Waits until hObject is signalled or timeoutMs have passed; without an object, for the whole
+// time. A thread that owns windows must answer the messages other programs send it while it
+// waits (an installer broadcasting WM_SETTINGCHANGE waits for every top-level window), so sent
+// messages are answered and windows repainted; no input is taken, so the caller's dialog cannot
+// be used half-way through. TRUE when the object was signalled.
+BOOL WaitAnsweringMessages(HANDLE hObject, DWORD timeoutMs);
+
 // Starts a target and forgets it.
 BOOL LaunchFile(HWND hWndOwner, const std::string& target, int mode, const std::string& directory = "");
 
-// Runs a batch file hidden and waits, as WaitForExit does, until it has ended or timeoutMs have
-// passed: TRUE when it ended. On the Windows 95 class (osVersion 1) the shell is pointed at the
-// file through its own folder (BatchLaunchTargetFor).
-BOOL RunBatchFile(HWND hWndOwner, const std::string& batchPath, int osVersion, DWORD timeoutMs);
+// How a batch file's run ended.
+enum BatchRun {
+    BatchFinished,
+    BatchNotStarted,  // the shell refused it
+    BatchTimedOut,    // still at work when the limit ran out: what it writes may be partial
+};
+
+// What a batch file's run must wait for besides the batch itself.
+struct BatchWait {
+    DWORD timeoutMs;
+    // The command interpreter of the 9x classes goes on as soon as it has started a Windows
+    // program, so there the batch's end says nothing of the program's: at least this long after
+    // the launch is waited for, and for resultFile (when given) until it has content and has
+    // stopped growing, all within timeoutMs.
+    DWORD minimumOn9xMs;
+    std::string resultFile;
+};
+
+// Runs a batch file hidden and waits for it, as WaitAnsweringMessages does. On the Windows 95
+// class (osVersion 1) the shell is pointed at the file through its own folder
+// (BatchLaunchTargetFor).
+BatchRun RunBatchFile(HWND hWndOwner, const std::string& batchPath, int osVersion, const BatchWait& wait);

@@ -240,8 +240,7 @@ BOOL CRichTipWnd::SetTipFont(const LOGFONTA* plf, BOOL bRedraw)
 void CRichTipWnd::OnSetFont(HFONT hFont)
 {
     LOGFONTA logFont;
-    // A handle of another kind of object reads as a shorter structure: not a font.
-    if (hFont && ::GetObjectA(hFont, sizeof(logFont), &logFont) == sizeof(logFont))
+    if (ReadLogFont(hFont, &logFont))
         SetTipFont(&logFont, TRUE);
     else
         SetTipFont(GetSystemTipFont(), TRUE);

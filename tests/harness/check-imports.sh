@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Fails unless Windows 2000, XP and Server 2003 can load the program: every function
+# Fails unless NT 4.0 and later, and the 9x line, can load the program: every function
 # it imports must be listed in windows-imports.txt with an NT version no newer than
-# 2000, and the header must not ask for a newer subsystem.
+# NT 4.0, and the header must not ask for a subsystem or OS version above 4.
 #   check-imports.sh EXE [LIST]
 set -u
 exe=${1:?program}
@@ -29,7 +29,7 @@ verdicts=$(awk -v list="$list" '
             split(line, f)
             nt[toupper(f[1]) " " f[2]] = f[3]
         }
-        ok["NT4"] = 1; ok["2000"] = 1
+        ok["NT4"] = 1
     }
     {
         key = toupper($1) " " $2
@@ -41,11 +41,11 @@ verdicts=$(awk -v list="$list" '
 printf '%s\n' "$verdicts"
 grep -q -E '^(NOT LISTED|TOO NEW)' <<<"$verdicts" && status=1
 
-# Windows 2000 is version 5.0: a header asking for more is refused by its loader.
+# NT 4.0 and the 9x line are version 4: a header asking for more is refused by their loaders.
 for field in MajorOSystemVersion MajorSubsystemVersion; do
     major=$(printf '%s\n' "$header" | awk -v f="$field" '$1 == f { print $2 }')
-    if [ -z "$major" ] || [ "$major" -gt 5 ]; then
-        echo "header $field is ${major:-missing}: Windows 2000 would not load the program" >&2
+    if [ -z "$major" ] || [ "$major" -gt 4 ]; then
+        echo "header $field is ${major:-missing}: NT 4.0 and Windows 98 would not load the program" >&2
         status=1
     fi
 done

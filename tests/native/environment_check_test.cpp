@@ -36,4 +36,17 @@ TEST(ReportEnvironment, FollowsTheTableOfFindings)
         EXPECT_EQ(row.height, report.listHeight) << where;
     }
 }
+
+TEST(CommonControlsSuffice, FromInternetExplorer4On)
+{
+    // Windows 95 and NT 4.0, Internet Explorer 3, 4.0, Windows 98, 2000, XP with a manifest.
+    const struct {
+        unsigned long major, minor;
+        bool suffice;
+    } versions[] = {{4, 0, false}, {4, 70, false}, {4, 71, true}, {4, 72, true}, {5, 0, true}, {5, 81, true},
+                    {6, 0, true}, {3, 99, false}, {0, 0, false}};
+    for (const auto& version : versions)
+        EXPECT_EQ(version.suffice, CommonControlsSuffice(version.major, version.minor))
+            << version.major << "." << version.minor;
+}
 } // namespace

@@ -1,7 +1,9 @@
 // Stands in for the registry editor in a scenario's working folder, where the command interpreter
 // finds it before the real one. Beside it, regedit.mode says what to do: "skip" imports nothing,
-// "hold" waits until regedit.release appears and then hands the command to the real editor. It
-// leaves regedit.started there as soon as it runs.
+// "hold" waits until regedit.release appears and then hands the command to the real editor,
+// "detach" hands it to a detached copy of itself that runs the real editor a moment later and
+// returns at once, as a Windows program started from a 9x batch file leaves the batch going on.
+// It leaves regedit.started there as soon as it runs.
 #include <windows.h>
 
 #include <fstream>
@@ -26,14 +28,50 @@ std::string Arguments()
     }
     return line + (quoted && *line ? 1 : 0);
 }
+
+const char kDetachedMark[] = " --detached";
+
+// Runs program with arguments; with wait, until it has ended. FALSE when it could not start.
+bool Run(const std::string& program, const std::string& arguments, DWORD flags, bool wait)
+{
+    std::string commandLine = "\"" + program + "\"" + arguments;
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process = {};
+    if (!::CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, flags, nullptr, nullptr, &startup,
+                          &process))
+        return false;
+    if (wait)
+        ::WaitForSingleObject(process.hProcess, INFINITE);
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);
+    return true;
+}
+
+int RunRealEditor(const std::string& arguments)
+{
+    char windows[MAX_PATH] = {};
+    ::GetWindowsDirectoryA(windows, MAX_PATH);
+    return Run(std::string(windows) + "\\regedit.exe", arguments, 0, true) ? 0 : 1;
+}
 } // namespace
 
 int main()
 {
     const std::string folder = FolderOfThisProgram();
+    std::string arguments = Arguments();
+    if (arguments.compare(0, sizeof(kDetachedMark) - 1, kDetachedMark) == 0) {
+        ::Sleep(1500);
+        return RunRealEditor(arguments.substr(sizeof(kDetachedMark) - 1));
+    }
     std::ifstream modeFile(folder + "regedit.mode");
     const std::string mode((std::istreambuf_iterator<char>(modeFile)), std::istreambuf_iterator<char>());
-    std::ofstream(folder + "regedit.started") << Arguments();
+    std::ofstream(folder + "regedit.started") << arguments;
+    if (mode == "detach") {
+        char self[MAX_PATH] = {};
+        ::GetModuleFileNameA(nullptr, self, MAX_PATH);
+        return Run(self, kDetachedMark + arguments, DETACHED_PROCESS, false) ? 0 : 1;
+    }
     if (mode != "hold")
         return 0;
 
@@ -43,18 +81,5 @@ int main()
             return 1;
         ::Sleep(50);
     }
-    char windows[MAX_PATH] = {};
-    ::GetWindowsDirectoryA(windows, MAX_PATH);
-    const std::string editor = std::string(windows) + "\\regedit.exe";
-    std::string commandLine = "\"" + editor + "\"" + Arguments();
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION process = {};
-    if (!::CreateProcessA(editor.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                          &process))
-        return 1;
-    ::WaitForSingleObject(process.hProcess, INFINITE);
-    ::CloseHandle(process.hThread);
-    ::CloseHandle(process.hProcess);
-    return 0;
+    return RunRealEditor(arguments);
 }

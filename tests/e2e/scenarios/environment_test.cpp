@@ -91,14 +91,15 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<EnvironmentRow>& info) { return std::string(info.param.name); });
 
 // Slow by design: the start-up gives the installer 10 s, then looks for its window every 3 s.
-TEST_F(OutsidePrograms, TheServiceInstallerIsWaitedForUntilItsWindowCloses)
+TEST_F(OutsidePrograms, TheServiceInstallerIsWaitedForUntilItsWindowClosesAndItsBroadcastAnswered)
 {
     ASSERT_TRUE(RemoveTree(kRemoteSupportService));
     ScratchFolder folder(ScratchName(), {{"press.txt", kCatalogue}});
     ASSERT_TRUE(folder.Ready());
-    // Open 12 s, then it installs the service and closes.
+    // Open 12 s, then it installs the service, broadcasts the change of the environment to every
+    // top-level window (the program's too, which must answer while it waits) and closes.
     ASSERT_TRUE(PlaceStandin("standin_service_installer.exe", folder.PathOf("TFR\\TovrenFarreach.exe")));
-    ASSERT_TRUE(WriteWholeFile(folder.PathOf("TFR\\setup.txt"), "12000 1"));
+    ASSERT_TRUE(WriteWholeFile(folder.PathOf("TFR\\setup.txt"), "12000 1 1"));
     MendwrightProcess app(folder);
     ASSERT_TRUE(app.Started()) << app.StartError();
 

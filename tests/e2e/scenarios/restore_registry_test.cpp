@@ -40,9 +40,8 @@ protected:
     // Puts the registry editor's stand-in where the restore batch file finds it first.
     void StandInForTheRegistryEditor(const char* mode)
     {
-        const std::string standIn = ProgramPathFromEnvironment("MENDWRIGHT_REGEDIT_STAND_IN");
-        ASSERT_TRUE(::CopyFileA(standIn.c_str(), folder->PathOf("regedit.exe").c_str(), FALSE)) << standIn;
-        ASSERT_TRUE(WriteWholeFile(folder->PathOf("regedit.mode"), mode));
+        for (const ScratchFile& file : RegistryEditorStandIn(mode))
+            ASSERT_TRUE(WriteWholeFile(folder->PathOf(file.name), file.content)) << file.name;
     }
 
     void ExpectLockedControlsUsable(bool usable) const

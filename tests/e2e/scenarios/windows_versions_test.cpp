@@ -96,5 +96,30 @@ TEST_F(Windows95Class, BacksUpAndRestoresThroughTheBackupFolder)
     EXPECT_FALSE(PathExists(folder->PathOf("decoy.ran")));
 }
 
+class Windows98Class : public MaintenanceScenario {};
+
+// The 9x command interpreter does not wait for a Windows program the batch file starts: the batch
+// ends at once while the registry editor still works. The program must wait for the editor all the
+// same, or it reports a missing backup and refills the list from a key the import still writes.
+TEST_F(Windows98Class, WaitsForTheRegistryEditorTheCommandInterpreterDoesNotWaitFor)
+{
+    const WindowsVersionOverride reported({"Mendwright.exe"}, "win98");
+    ASSERT_TRUE(reported.Ready());
+    ASSERT_TRUE(machine.SetFcoValue("456", "15/07/06"));
+    ASSERT_NO_FATAL_FAILURE(Start(RegistryEditorStandIn("detach")));
+    EXPECT_EQ("", WarningTextNow());
+    const std::vector<std::string> exports = ExportFileNames();
+    ASSERT_EQ(1u, exports.size());
+    EXPECT_EQ(ExportLinesOf({{"456", "15/07/06"}}), ExportLines(BackupPath(exports[0])));
+
+    ASSERT_NO_FATAL_FAILURE(MarkKeyBeforeRestore());
+    ASSERT_TRUE(machine.SetFcoValue("456", "02/02/02"));
+    ASSERT_TRUE(main.Click(IDC_BUTTON_RESTORE));
+    ASSERT_TRUE(WaitForRestoreEnd()) << app->DescribeWindows();
+    EXPECT_EQ("", WarningTextNow());
+    EXPECT_EQ((RegistryValues{{"456", "15/07/06"}}), machine.FcoValues());
+    EXPECT_EQ("15/07/06", Dates()[0]);
+}
+
 } // namespace
 } // namespace e2e

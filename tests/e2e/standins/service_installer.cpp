@@ -1,6 +1,8 @@
 // Stands in for the remote-support service's installer: shows its setup window for the time that
-// "setup.txt" beside it gives ("<milliseconds> <1 to install>"), then installs the service's
-// program file if asked, and closes.
+// "setup.txt" beside it gives ("<milliseconds> <1 to install> [<1 to broadcast>]"), then installs
+// the service's program file if asked, tells every top-level window that the environment changed
+// if asked (SendMessage to HWND_BROADCAST, as installers do, waiting for each window's answer),
+// and closes.
 #include <windows.h>
 
 #include <cstdio>
@@ -10,6 +12,7 @@ namespace {
 const char kServiceProgram[] = "C:\\Tovren\\farreach\\bin\\service\\JavaService.exe";
 const UINT_PTR kDoneTimer = 1;
 bool g_install = false;
+bool g_broadcast = false;
 
 void InstallService()
 {
@@ -29,6 +32,8 @@ LRESULT CALLBACK SetupWindowProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lPar
         ::KillTimer(hWnd, kDoneTimer);
         if (g_install)
             InstallService();
+        if (g_broadcast)
+            ::SendMessageA(HWND_BROADCAST, WM_SETTINGCHANGE, 0, (LPARAM) "Environment");
         ::DestroyWindow(hWnd);
         return 0;
     case WM_DESTROY:
@@ -46,12 +51,14 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int)
     const std::string self(path, ::GetModuleFileNameA(nullptr, path, MAX_PATH));
     unsigned milliseconds = 0;
     int install = 0;
+    int broadcast = 0;
     if (FILE* setup = std::fopen((self.substr(0, self.rfind('\\') + 1) + "setup.txt").c_str(), "r")) {
-        if (std::fscanf(setup, "%u %d", &milliseconds, &install) != 2)
+        if (std::fscanf(setup, "%u %d %d", &milliseconds, &install, &broadcast) < 2)
             milliseconds = 0;
         std::fclose(setup);
     }
     g_install = install != 0;
+    g_broadcast = broadcast != 0;
 
     WNDCLASSA windowClass = {};
     windowClass.lpfnWndProc = SetupWindowProc;
