@@ -7,8 +7,26 @@
 #include "framework/Strings.h"
 #include "maintenance/EnvironmentCheck.h"
 #include "maintenance/MachineTypeDlg.h"
+#include "maintenance/SingleRun.h"
+#include "registry/FcoKey.h"
 
 #include <commctrl.h>
+
+namespace {
+// The running Mendwright's window: its main dialog, or the picker it is still asking with.
+void BringRunningMendwrightForward()
+{
+    for (const char* caption : {"Mendwright - Version 1.10", "Machine Type", "Select restore name"}) {
+        const HWND window = ::FindWindowA("#32770", caption);
+        if (!window)
+            continue;
+        if (::IsIconic(window))
+            ::ShowWindow(window, SW_RESTORE);
+        ::SetForegroundWindow(window);
+        return;
+    }
+}
+} // namespace
 
 BOOL CFcoApp::InitInstance()
 {
@@ -30,6 +48,13 @@ BOOL CFcoApp::InitInstance()
         return FALSE;
     }
     const CComApartment com;
+
+    // Before the first look at the registry: a second run brings the first one forward instead.
+    CSingleRun run;
+    if (!run.Claim(GetOsVersion())) {
+        BringRunningMendwrightForward();
+        return FALSE;
+    }
 
     CMachineTypeDlg machineTypeDlg(nullptr);
     machineTypeDlg.m_bMachineType = TRUE;

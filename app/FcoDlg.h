@@ -7,6 +7,7 @@
 #include "framework/Gdi.h"
 #include "framework/ToolTipCtrl.h"
 #include "listctrl/ListCtrlFco.h"
+#include "maintenance/FileHelpers.h"
 #include "maintenance/Launch.h"
 #include "maintenance/VersionInfo.h"
 #include "registry/FcoValueRules.h"
@@ -125,4 +126,6 @@ private:
     FcoDates m_fcoDates;
     // Update Registry's writes; a walk over the rows keeps the key open throughout.
     CFcoValueWriter m_fcoValueWriter;
+    // The self-install copy's batch file, held until the dialog ends.
+    CHeldBatchFile m_heldCopyBatch;
 };

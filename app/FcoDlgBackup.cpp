@@ -58,7 +58,8 @@ BatchRun CFcoDlg::ExportFcoKey(const std::string& batchPath, const std::string& 
     const std::string keyText = LoadResString(IDS_HKLM_PREFIX) + m_strFcoKey;
     const std::string line = FormatString(LoadResString(IDS_EXPORT_COMMAND).c_str(), EscapeForBatch(exportPath).c_str(),
                                           EscapeForBatch(keyText).c_str());
-    if (!WriteBatchFile(batchPath, line))
+    CHeldBatchFile batch;
+    if (!batch.WriteAndHold(batchPath, line))
         return BatchNotStarted;
     CWaitCursor wait;
     return RunBatchFile(m_hWnd, batchPath, GetOsVersion(), {kExportTimeoutMs, kExportMinimumOn9xMs, exportPath});

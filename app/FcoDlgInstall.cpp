@@ -34,10 +34,9 @@ void CFcoDlg::CheckInstallation()
         const std::string command =
             FormatString(LoadResString(IDS_XCOPY_COMMAND).c_str(), EscapeForBatch(folder).c_str(), "*.*") + "/Y /I";
         const std::string batchFile = FormatString("%s%s.bat", LoadResString(IDS_BATCH_FILE_PREFIX).c_str(), "COPY");
-        if (WriteBatchFile(batchFile, command)) {
-            const BatchLaunchTarget target = BatchLaunchTargetFor(batchFile, GetOsVersion());
-            ::LaunchFile(m_hWnd, target.file, LaunchHidden, target.directory);
-        }
+        // Nobody waits for the copy: the batch file stays held for as long as the dialog lives.
+        if (m_heldCopyBatch.WriteAndHold(batchFile, command))
+            StartBatchFile(m_hWnd, batchFile, GetOsVersion());
         return;
     }
 

@@ -11,6 +11,7 @@
 #include "maintenance/NameList.h"
 #include "maintenance/RestoreCheck.h"
 #include "registry/FcoKey.h"
+#include "registry/KeySnapshot.h"
 #include "registry/RegistryKey.h"
 #include "res/resource.h"
 
@@ -62,18 +63,40 @@ void CFcoDlg::OnRestoreRegistry()
                    "Warning !!!", warning);
         return;
     }
+    // The import runs with the engineer's rights: a file in the backup folder may come from
+    // anyone who can write there, and it must not reach any other key.
+    if (!ImportsOnlyKey(backup, keyPath)) {
+        MessageBox(FormatString("The file %s changes other keys than %s: it is not imported.%s", importPath.c_str(),
+                                keyPath.c_str(), kNotChanged),
+                   "Warning !!!", warning);
+        return;
+    }
     const std::string batchPath = LoadResString(IDS_RESTORE_BATCH_FILE);
-    if (!WriteBatchFile(batchPath, RestoreBatchText(importPath))) {
+    CHeldBatchFile batch;
+    if (!batch.WriteAndHold(batchPath, RestoreBatchText(importPath))) {
         MessageBox(FormatString("The restore batch file %s could not be written for %s.%s", batchPath.c_str(),
                                 importPath.c_str(), kNotChanged),
                    "Warning !!!", warning);
         return;
     }
 
+    // What the key holds now, not what the last pass saw (Update Registry may have written since),
+    // so that it can be put back should the import not start.
+    std::vector<StoredValue> before;
+    bool existed = false;
     {
         CRegistryKey key;
-        if (key.Open(HKEY_LOCAL_MACHINE, m_strFcoKey))
+        if (key.Open(HKEY_LOCAL_MACHINE, m_strFcoKey)) {
+            existed = true;
+            if (!ReadKeyValues(HKEY_LOCAL_MACHINE, m_strFcoKey, before)) {
+                MessageBox(FormatString("The FCO key %s could not be read, so it could not be put back if the import "
+                                        "failed.%s",
+                                        keyPath.c_str(), kNotChanged),
+                           "Warning !!!", warning);
+                return;
+            }
             key.DeleteKey("");
+        }
     }
     EnableRestoreLockedControls(m_hWnd, FALSE);
     BatchRun run;
@@ -81,6 +104,14 @@ void CFcoDlg::OnRestoreRegistry()
         // The list is refilled only from a finished import: the refill rewrites the key.
         CWaitCursor wait;
         run = RunBatchFile(m_hWnd, batchPath, GetOsVersion(), {kImportTimeoutMs, kImportMinimumOn9xMs, ""});
+    }
+    if (run == BatchNotStarted) {
+        if (existed)
+            WriteKeyValues(HKEY_LOCAL_MACHINE, m_strFcoKey, before);
+        EnableRestoreLockedControls(m_hWnd, TRUE);
+        MessageBox(FormatString("The registry editor could not be started for %s.%s", importPath.c_str(), kNotChanged),
+                   "Warning !!!", warning);
+        return;
     }
     if (run == BatchTimedOut) {
         // A key the editor may still be writing is neither rewritten by a refill nor judged.

@@ -11,6 +11,14 @@ BOOL CFile::OpenForReading(const std::string& path)
     return m_hFile != INVALID_HANDLE_VALUE;
 }
 
+BOOL CFile::OpenAndHold(const std::string& path)
+{
+    Close();
+    m_hFile = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                            nullptr);
+    return m_hFile != INVALID_HANDLE_VALUE;
+}
+
 BOOL CFile::ReadAll(std::string& bytes)
 {
     bytes.clear();

@@ -14,6 +14,9 @@ public:
 
     // Opens an existing file for reading; others may read and write it meanwhile.
     BOOL OpenForReading(const std::string& path);
+    // Opens an existing file for reading and holds it: while it is open others may read it, but
+    // nobody can write, rename or delete it.
+    BOOL OpenAndHold(const std::string& path);
     // Reads the whole file; FALSE (and no bytes) when it cannot be read or held in memory.
     BOOL ReadAll(std::string& bytes);
     // Creates the file for writing, or empties an existing one.

@@ -55,12 +55,13 @@ bool IsValidFileName(const std::string& name)
     return !IsDeviceName(name);
 }
 
-BatchLaunchTarget BatchLaunchTargetFor(const std::string& batchPath, int osVersion)
+BatchLaunchTarget BatchLaunchTargetFor(const std::string& batchPath, int osVersion, const std::string& windowsFolder)
 {
     BatchLaunchTarget target;
     const std::string::size_type slash = batchPath.find_last_of("\\/");
     if (osVersion != 1 || slash == std::string::npos) {
         target.file = batchPath;
+        target.directory = windowsFolder;
         return target;
     }
     target.file = batchPath.substr(slash + 1);

@@ -36,8 +36,10 @@ struct BatchLaunchTarget
 // On the Windows 95 class (osVersion 1) the shell is given the batch file's name with its
 // extension and the file's own folder as directory: a bare base name would be looked for in the
 // program's working folder, and without its extension it is not found at all. Every other class
-// gets the full path and no directory.
-BatchLaunchTarget BatchLaunchTargetFor(const std::string& batchPath, int osVersion);
+// gets the full path and the Windows folder as directory, the command interpreter's current
+// folder: the interpreter looks there first for the programs a batch file names, so the registry
+// editor is the system's and not one that somebody put into the start or backup folder.
+BatchLaunchTarget BatchLaunchTargetFor(const std::string& batchPath, int osVersion, const std::string& windowsFolder);
 
 // True on the 9x classes (osVersion 1 Windows 95, 2 98, 3 Me), whose command interpreter goes on
 // with a batch file as soon as it has started a Windows program, without waiting for its end.

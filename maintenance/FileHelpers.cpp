@@ -32,15 +32,20 @@ BOOL FileHasContent(const std::string& path)
     return search.FindFirst(path) && !(search.GetAttributes() & FILE_ATTRIBUTE_DIRECTORY) && !search.IsEmptyFile();
 }
 
-BOOL WriteBatchFile(const std::string& path, const std::string& text)
+BOOL CHeldBatchFile::WriteAndHold(const std::string& path, const std::string& text)
 {
+    m_hold.Close();
     std::string bytes;
     if (!ToOemCodePage(text, bytes))
         return FALSE;
-    CFile file;
-    if (!file.CreateForWriting(path))
-        return FALSE;
-    const BOOL written = file.Write(bytes);
-    file.Close();
-    return written;
+    {
+        CFile file;
+        if (!file.CreateForWriting(path) || !file.Write(bytes))
+            return FALSE;
+    }
+    std::string held;
+    if (m_hold.OpenAndHold(path) && m_hold.ReadAll(held) && held == bytes)
+        return TRUE;
+    m_hold.Close();
+    return FALSE;
 }

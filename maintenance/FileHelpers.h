@@ -1,6 +1,8 @@
 // The file tests and batch-file writing the maintenance commands share.
 #pragma once
 
+#include "framework/File.h"
+
 #include <windows.h>
 
 #include <string>
@@ -12,10 +14,19 @@ BOOL FileExists(const std::string& path);
 // TRUE when path names a file that holds at least one byte.
 BOOL FileHasContent(const std::string& path);
 
-// Writes text into the batch file at path, replacing whatever it held: its bytes only, no line
-// end added, closed before this returns. The command interpreter reads batch files in the OEM
-// code page, not in the program's, so the text is written converted; a character without an
-// exact equivalent there would reach the command as another one (another file name), so such a
-// text is not written at all. FALSE when the file was not written completely; such a file must
-// not be run.
-BOOL WriteBatchFile(const std::string& path, const std::string& text);
+// A batch file written and then held open until it has run: whoever can write the folder could
+// otherwise replace it between the writing and the run, and the program runs it with its rights.
+class CHeldBatchFile {
+public:
+    // Writes text into the batch file at path, replacing whatever it held: its bytes only, no line
+    // end added. The command interpreter reads batch files in the OEM code page, not in the
+    // program's, so the text is written converted; a character without an exact equivalent there
+    // would reach the command as another one (another file name), so such a text is not written at
+    // all. The file is then held (others may read it, nobody may change it) and read back through
+    // that hold. FALSE when it was not written, cannot be held or does not hold exactly what was
+    // written: such a file must not be run.
+    BOOL WriteAndHold(const std::string& path, const std::string& text);
+
+private:
+    CFile m_hold;
+};

@@ -123,9 +123,22 @@ BOOL WaitForFileToSettle(const std::string& path, DWORD start, DWORD limitMs)
 }
 } // namespace
 
+BatchLaunchTarget BatchLaunchTargetHere(const std::string& batchPath, int osVersion)
+{
+    char windows[MAX_PATH] = "";
+    const UINT length = ::GetWindowsDirectoryA(windows, MAX_PATH);
+    return BatchLaunchTargetFor(batchPath, osVersion, length > 0 && length < MAX_PATH ? windows : "");
+}
+
+BOOL StartBatchFile(HWND hWndOwner, const std::string& batchPath, int osVersion)
+{
+    const BatchLaunchTarget target = BatchLaunchTargetHere(batchPath, osVersion);
+    return LaunchFile(hWndOwner, target.file, LaunchHidden, target.directory);
+}
+
 BatchRun RunBatchFile(HWND hWndOwner, const std::string& batchPath, int osVersion, const BatchWait& wait)
 {
-    const BatchLaunchTarget target = BatchLaunchTargetFor(batchPath, osVersion);
+    const BatchLaunchTarget target = BatchLaunchTargetHere(batchPath, osVersion);
     const DWORD start = ::GetTickCount();
     CLaunchedProcess process;
     if (!process.Launch(hWndOwner, target.file, LaunchHidden, target.directory))

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include "maintenance/BatchText.h"
+
 #include <string>
 
 // Launch modes: how the started program's window is shown.
@@ -49,6 +51,12 @@ BOOL WaitAnsweringMessages(HANDLE hObject, DWORD timeoutMs);
 // Starts a target and forgets it.
 BOOL LaunchFile(HWND hWndOwner, const std::string& target, int mode, const std::string& directory = "");
 
+// BatchLaunchTargetFor with this machine's Windows folder.
+BatchLaunchTarget BatchLaunchTargetHere(const std::string& batchPath, int osVersion);
+
+// Starts a batch file hidden, pointed at as BatchLaunchTargetHere says, and forgets it.
+BOOL StartBatchFile(HWND hWndOwner, const std::string& batchPath, int osVersion);
+
 // How a batch file's run ended.
 enum BatchRun {
     BatchFinished,
@@ -67,7 +75,6 @@ struct BatchWait {
     std::string resultFile;
 };
 
-// Runs a batch file hidden and waits for it, as WaitAnsweringMessages does. On the Windows 95
-// class (osVersion 1) the shell is pointed at the file through its own folder
-// (BatchLaunchTargetFor).
+// Runs a batch file hidden, pointed at as BatchLaunchTargetHere says, and waits for it as
+// WaitAnsweringMessages does. The caller holds the file (CHeldBatchFile) until this returns.
 BatchRun RunBatchFile(HWND hWndOwner, const std::string& batchPath, int osVersion, const BatchWait& wait);

@@ -222,13 +222,14 @@ private:
     {
         // A key name may hold ']' itself; the importer takes the path up to the last one.
         const std::size_t close = line.rfind(u']');
-        if (close == Units::npos || close < 2)
+        if (close == Units::npos || close < 2 || line[1] == u'-')
+        {
+            // A key deleted, or no key: values that follow go nowhere.
+            ++file.unkeptSections;
             return false;
-        const Units path = line.substr(1, close - 1);
-        if (path.front() == u'-')
-            return false;  // the key is deleted, and values under it go nowhere
+        }
         RegistryExportSection section;
-        section.keyPath = Narrow(path);
+        section.keyPath = NarrowKeyPath(line.substr(1, close - 1));
         file.sections.push_back(std::move(section));
         return true;
     }
@@ -360,6 +361,17 @@ private:
         }
     }
 
+    // Key names are compared with fixed ASCII paths: a character outside ASCII, which a narrowing
+    // might turn into a similar-looking ASCII one, becomes '?' and so never matches one.
+    std::string NarrowKeyPath(Units units) const
+    {
+        std::string path;
+        path.reserve(units.size());
+        for (const char16_t unit : units)
+            path.push_back(!m_wide || unit < 0x80 ? static_cast<char>(unit) : '?');
+        return path;
+    }
+
     // String bytes of a UTF-16 file are UTF-16LE.
     std::string NarrowBytes(const std::string& bytes) const { return Narrow(DecodeUtf16Le(bytes, 0)); }
 
@@ -443,4 +455,20 @@ std::vector<RegistryExportValue> ValuesOfKey(const RegistryExport& file, const s
         values.clear();
     }
     return values;
+}
+
+bool ImportsOnlyKey(const RegistryExport& file, const std::string& keyPath)
+{
+    if (!file.headerRecognised || file.unkeptSections != 0)
+        return false;
+    for (const RegistryExportSection& section : file.sections)
+    {
+        const std::string& path = section.keyPath;
+        const bool inside =
+            EqualsIgnoringAsciiCase(path.substr(0, keyPath.size()), keyPath) &&
+            (path.size() == keyPath.size() || path[keyPath.size()] == '\\');
+        if (!inside)
+            return false;
+    }
+    return true;
 }

@@ -35,6 +35,9 @@ struct RegistryExport
     bool headerRecognised = false;
     bool wideText = false;  // UTF-16 with byte-order mark; its text went through the narrowing
     std::vector<RegistryExportSection> sections;  // in file order; key deletions are left out
+    // Lines that open a section not kept in sections: key deletions ("[-...]") and lines with no
+    // usable key name. The importer may still act on them.
+    std::size_t unkeptSections = 0;
 };
 
 // Turns UTF-16 text into the program's single-byte text. A zero code unit never reaches it.
@@ -57,3 +60,8 @@ bool HasSection(const RegistryExport& file, const std::string& keyPath);
 // regard to ASCII case): every section of that key in file order, a later value of the same
 // name replacing the data of the earlier one, as the registry does.
 std::vector<RegistryExportValue> ValuesOfKey(const RegistryExport& file, const std::string& keyPath);
+
+// True when importing the file can touch nothing but keyPath (root key included, compared
+// without regard to ASCII case) and its subkeys: a recognised header, every section inside that
+// key, and no section the reader did not keep (a key deletion, an unusable key name).
+bool ImportsOnlyKey(const RegistryExport& file, const std::string& keyPath);

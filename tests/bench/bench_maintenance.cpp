@@ -72,7 +72,8 @@ void BenchCommands()
                 Seconds([&] { RunRegistryEditor("/e \"" + std::string(kExport) + "\" " + keyArgument); }));
 
             // The import as the restore runs it, and the refill once the import has ended.
-            WriteBatchFile(kRestoreBatch, RestoreBatchText(kExport));
+            CHeldBatchFile batch;
+            batch.WriteAndHold(kRestoreBatch, RestoreBatchText(kExport));
             restoreRuns.push_back(Seconds([&] {
                 CRegistryKey key;
                 if (key.Open(HKEY_LOCAL_MACHINE, fcoKey))

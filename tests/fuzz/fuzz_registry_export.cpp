@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <map>
 #include <string>
+#include <vector>
 
 namespace
 {
@@ -64,6 +65,53 @@ std::string Written(const RegistryExport& file)
     return text;
 }
 
+// Every section line of the file as the importer reads it, found without the reader: the text
+// between a line's opening bracket (after blanks) and its last closing one, or all after the
+// bracket where none closes it.
+std::vector<std::u16string> SectionLines(const std::string& bytes)
+{
+    std::u16string text;
+    if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF && static_cast<unsigned char>(bytes[1]) == 0xFE)
+        for (std::size_t i = 2; i + 1 < bytes.size(); i += 2)
+            text.push_back(static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
+                                                 static_cast<unsigned char>(bytes[i + 1]) << 8));
+    else
+        for (const char byte : bytes)
+            text.push_back(static_cast<unsigned char>(byte));
+    std::vector<std::u16string> sections;
+    std::size_t start = 0;
+    while (start <= text.size())
+    {
+        std::size_t end = text.find(u'\n', start);
+        if (end == std::u16string::npos)
+            end = text.size();
+        std::u16string line = text.substr(start, end - start);
+        start = end + 1;
+        const std::size_t first = line.find_first_not_of(u" \t");
+        if (first == std::u16string::npos || line[first] != u'[')
+            continue;
+        const std::size_t close = line.rfind(u']');
+        sections.push_back(close == std::u16string::npos || close <= first ? line.substr(first + 1)
+                                                                            : line.substr(first + 1, close - first - 1));
+    }
+    return sections;
+}
+
+// Inside the key: the key's ASCII path, then nothing or a backslash, in any ASCII case.
+bool InsideKey(const std::u16string& path, const std::string& key)
+{
+    if (path.size() < key.size())
+        return false;
+    for (std::size_t i = 0; i < key.size(); ++i)
+    {
+        const char16_t c = path[i] >= u'a' && path[i] <= u'z' ? path[i] - u'a' + u'A' : path[i];
+        const char k = key[i] >= 'a' && key[i] <= 'z' ? key[i] - 'a' + 'A' : key[i];
+        if (c != static_cast<unsigned char>(k))
+            return false;
+    }
+    return path.size() == key.size() || path[key.size()] == u'\\';
+}
+
 bool SameValue(const RegistryExportValue& a, const RegistryExportValue& b)
 {
     return a.name == b.name && a.type == b.type && a.data == b.data && a.text == b.text;
@@ -95,6 +143,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
     Check(valueCount <= lines);
+
+    // A file the restore would import names no key outside the FCO key, however it is written.
+    const std::string fcoKey = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Velmora\\FCO";
+    if (ImportsOnlyKey(file, fcoKey))
+        for (const std::u16string& section : SectionLines(bytes))
+            Check(InsideKey(section, fcoKey));
 
     const RegistryExport again = ParseRegistryExport(Written(file));
     Check(again.headerRecognised && !again.wideText && again.sections.size() == file.sections.size());

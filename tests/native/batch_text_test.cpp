@@ -34,13 +34,13 @@ TEST(IsValidFileName, RefusesNamesWindowsCannotCreate)
 
 TEST(BatchLaunchTargetTest, TheWindows95ClassRunsTheFileByNameFromItsOwnFolder)
 {
-    const BatchLaunchTarget win95 = BatchLaunchTargetFor("c:\\FCObackup\\FCOREG.bat", 1);
+    const BatchLaunchTarget win95 = BatchLaunchTargetFor("c:\\FCObackup\\FCOREG.bat", 1, "C:\\WINDOWS");
     EXPECT_EQ(win95.file, "FCOREG.bat");
     EXPECT_EQ(win95.directory, "c:\\FCObackup\\");
     for (int other : {0, 2, 5, 6, 8}) {
-        const BatchLaunchTarget target = BatchLaunchTargetFor("c:\\FCObackup\\FCOREG.bat", other);
+        const BatchLaunchTarget target = BatchLaunchTargetFor("c:\\FCObackup\\FCOREG.bat", other, "C:\\WINDOWS");
         EXPECT_EQ(target.file, "c:\\FCObackup\\FCOREG.bat") << other;
-        EXPECT_EQ(target.directory, "") << other;
+        EXPECT_EQ(target.directory, "C:\\WINDOWS") << other;
     }
 }
 

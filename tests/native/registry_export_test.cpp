@@ -156,7 +156,8 @@ TEST(ParseRegistryExport, NarrowsUtf16ThroughTheCallersConversionPieceByPiece)
                   u"\"m\"=hex(7):ac,20,00,00,41,00,00,00,00,00\r\n"),
         narrow);
     ASSERT_EQ(1u, file.sections.size());
-    EXPECT_EQ("HKEY_LOCAL_MACHINE\\SOFTWARE\\K\x80", file.sections[0].keyPath);
+    // Key names are only ever compared with ASCII paths: outside ASCII they are not narrowed.
+    EXPECT_EQ("HKEY_LOCAL_MACHINE\\SOFTWARE\\K?", file.sections[0].keyPath);
     EXPECT_EQ("n\x80=1:d<128><0>\n"
               "m=7:<128><0>A<0><0>\n",
               Describe(file.sections[0].values));
@@ -301,4 +302,42 @@ TEST(HasSection, FindsTheKeyEvenWithoutValuesButNotItsParentOrADeletion)
     EXPECT_TRUE(HasSection(empty, "hkey_local_machine\\SOFTWARE\\VELMORA\\Empty"));
     EXPECT_FALSE(HasSection(empty, "HKEY_LOCAL_MACHINE\\SOFTWARE\\Velmora"));
     EXPECT_FALSE(HasSection(ParseRegistryExport("REGEDIT4\n[-HKEY_LOCAL_MACHINE\\K]\n"), "HKEY_LOCAL_MACHINE\\K"));
+}
+
+TEST(ImportsOnlyKey, AcceptsTheKeyAndItsSubkeysAndNothingElse)
+{
+    const std::string fco = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Velmora\\FCO";
+    const std::string fcoSection = "[" + fco + "]\r\n\"456\"=\"01/01/06\"\r\n";
+    const struct
+    {
+        const char* why;
+        std::string file;
+        bool accepted;
+    } files[] = {
+        {"the key alone", "REGEDIT4\r\n" + fcoSection, true},
+        {"a subkey, another case", "REGEDIT4\r\n" + fcoSection + "[hkey_local_machine\\software\\velmora\\fco\\Sub]\r\n", true},
+        {"a deleted value", "REGEDIT4\r\n" + fcoSection + "\"457\"=-\r\n", true},
+        {"another key", "REGEDIT4\r\n" + fcoSection +
+                            "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run]\r\n\"x\"=\"y\"\r\n",
+         false},
+        {"a sibling named alike", "REGEDIT4\r\n" + fcoSection + "[" + fco + "X]\r\n", false},
+        {"the parent", "REGEDIT4\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Velmora]\r\n", false},
+        {"a key deleted", "REGEDIT4\r\n" + fcoSection + "  [-HKEY_LOCAL_MACHINE\\SOFTWARE\\Other]\r\n", false},
+        {"the key itself deleted", "REGEDIT4\r\n[-" + fco + "]\r\n" + fcoSection, false},
+        {"a section without a usable name", "REGEDIT4\r\n" + fcoSection + "[]\r\n", false},
+        {"no header", fcoSection, false},
+        {"a header with blanks after it", "REGEDIT4  \r\n" + fcoSection, false},
+        {"UTF-16, another key", Utf16File(u"Windows Registry Editor Version 5.00\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Velmora\\FCO]\r\n"
+                                          u"[HKEY_LOCAL_MACHINE\\SYSTEM]\r\n"),
+         false},
+        // A letter outside ASCII that a narrowing could turn into 'F' names another key.
+        {"UTF-16, a look-alike letter", Utf16File(u"Windows Registry Editor Version 5.00\r\n"
+                                                  u"[HKEY_LOCAL_MACHINE\\SOFTWARE\\Velmora\\\xFF26CO]\r\n"),
+         false},
+        {"UTF-16, the key", Utf16File(u"Windows Registry Editor Version 5.00\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Velmora\\FCO]\r\n"),
+         true},
+        {"a real export", ReadFixture("wine_fco.reg"), true},
+    };
+    for (const auto& file : files)
+        EXPECT_EQ(file.accepted, ImportsOnlyKey(ParseRegistryExport(file.file), fco)) << file.why;
 }

@@ -2,6 +2,7 @@
 #include "tests/e2e/driver/Machine.h"
 
 #include "tests/common/Files.h"
+#include "tests/e2e/driver/Standins.h"
 
 #include <windows.h>
 
@@ -62,6 +63,7 @@ void Machine::Clear()
     DeleteKeyTree(HKEY_LOCAL_MACHINE, kPalvaneKey);
     for (const char* folder : kOwnedFolders)
         RemoveTree(folder);
+    RegistryEditorStandIn::PutBackRealEditor();
 }
 
 bool Machine::SetFcoValue(const std::string& name, const std::string& data) const

@@ -49,4 +49,34 @@ PdfViewerRegistration::~PdfViewerRegistration()
         HklmSetString(kPdfExtensionKey, "", m_previousClass);
 }
 
+std::string RegistryEditorStandIn::PathOf(const std::string& name)
+{
+    char windows[MAX_PATH] = "";
+    ::GetWindowsDirectoryA(windows, MAX_PATH);
+    return JoinPath(windows, name);
+}
+
+void RegistryEditorStandIn::PutBackRealEditor()
+{
+    const std::string real = PathOf("regedit.real.exe");
+    if (PathExists(real) && ::CopyFileA(real.c_str(), PathOf("regedit.exe").c_str(), FALSE))
+        ::DeleteFileA(real.c_str());
+    for (const char* file : {"regedit.mode", "regedit.started", "regedit.release"})
+        ::DeleteFileA(PathOf(file).c_str());
+}
+
+RegistryEditorStandIn::RegistryEditorStandIn(const char* mode)
+{
+    PutBackRealEditor();
+    const std::string standIn = ProgramPathFromEnvironment("MENDWRIGHT_REGEDIT_STAND_IN");
+    m_ready = !standIn.empty() && ::CopyFileA(PathOf("regedit.exe").c_str(), PathOf("regedit.real.exe").c_str(), FALSE) &&
+              ::CopyFileA(standIn.c_str(), PathOf("regedit.exe").c_str(), FALSE) &&
+              WriteWholeFile(PathOf("regedit.mode"), mode);
+}
+
+RegistryEditorStandIn::~RegistryEditorStandIn()
+{
+    PutBackRealEditor();
+}
+
 } // namespace e2e

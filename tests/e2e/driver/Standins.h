@@ -25,4 +25,24 @@ private:
     bool m_ready = false;
 };
 
+// The registry editor's stand-in (probe/regedit_stand_in.cpp, MENDWRIGHT_REGEDIT_STAND_IN) where
+// the real editor lives, the Windows folder, doing what mode says; the real one is kept beside it
+// as regedit.real.exe and put back by the destructor, or by PutBackRealEditor after a test that
+// could not end.
+class RegistryEditorStandIn {
+public:
+    explicit RegistryEditorStandIn(const char* mode);
+    ~RegistryEditorStandIn();
+    RegistryEditorStandIn(const RegistryEditorStandIn&) = delete;
+    RegistryEditorStandIn& operator=(const RegistryEditorStandIn&) = delete;
+
+    bool Ready() const { return m_ready; }
+    // A file of the stand-in's: regedit.started, regedit.release.
+    static std::string PathOf(const std::string& name);
+    static void PutBackRealEditor();
+
+private:
+    bool m_ready = false;
+};
+
 } // namespace e2e

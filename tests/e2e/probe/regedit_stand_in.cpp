@@ -1,5 +1,6 @@
-// Stands in for the registry editor in a scenario's working folder, where the command interpreter
-// finds it before the real one. Beside it, regedit.mode says what to do: "skip" imports nothing,
+// Stands in for the registry editor: in the Windows folder in place of the real one, which is kept
+// beside it as regedit.real.exe, or in a folder where no program should be started from, as a
+// decoy. Beside it, regedit.mode says what to do: "skip" imports nothing,
 // "hold" waits until regedit.release appears and then hands the command to the real editor,
 // "detach" hands it to a detached copy of itself that runs the real editor a moment later and
 // returns at once, as a Windows program started from a 9x batch file leaves the batch going on.
@@ -50,9 +51,7 @@ bool Run(const std::string& program, const std::string& arguments, DWORD flags, 
 
 int RunRealEditor(const std::string& arguments)
 {
-    char windows[MAX_PATH] = {};
-    ::GetWindowsDirectoryA(windows, MAX_PATH);
-    return Run(std::string(windows) + "\\regedit.exe", arguments, 0, true) ? 0 : 1;
+    return Run(FolderOfThisProgram() + "regedit.real.exe", arguments, 0, true) ? 0 : 1;
 }
 } // namespace
 

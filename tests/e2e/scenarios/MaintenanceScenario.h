@@ -4,8 +4,8 @@
 
 #include "tests/e2e/scenarios/Scenario.h"
 
-#include "tests/common/Files.h"
 #include "tests/e2e/driver/BackupFolder.h"
+#include "tests/e2e/driver/Standins.h"
 #include "tests/e2e/driver/Wait.h"
 #include "res/resource.h"
 
@@ -36,14 +36,6 @@ protected:
         ASSERT_TRUE(app->Started()) << app->StartError();
         main = app->WaitForMainDialog();
         ASSERT_TRUE(main) << app->DescribeWindows();
-    }
-
-    // The registry editor's stand-in, put where the batch files' command interpreter finds it
-    // first, doing what mode says (probe/regedit_stand_in.cpp).
-    static std::vector<ScratchFile> RegistryEditorStandIn(const char* mode)
-    {
-        return {{"regedit.exe", ReadWholeFile(ProgramPathFromEnvironment("MENDWRIGHT_REGEDIT_STAND_IN"))},
-                {"regedit.mode", mode}};
     }
 
     ListViewReader List() const { return app->ReadList(main.Child(IDC_LIST_FCO)); }

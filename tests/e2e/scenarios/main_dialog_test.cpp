@@ -50,5 +50,34 @@ TEST_F(MainDialog, PlacesTheListInPixelsAndSplitsItsWidthIntoTheFiveColumns)
     EXPECT_THAT(app.ReadList(list).ColumnWidths(), ElementsAre(49, 82, 281, 99, 0));
 }
 
+class TwoStarts : public Scenario {};
+
+// The normalising pass deletes the key and writes it back: a second run at the same moment would
+// read half a key and rewrite it. A second start gives way to the first.
+TEST_F(TwoStarts, AtTheSameMomentLeaveEveryValueAndOneMainDialog)
+{
+    RegistryValues values;
+    for (int fco = 1000; fco < 2000; ++fco)
+        values[std::to_string(fco)] = "01/02/06";
+    for (const auto& value : values)
+        ASSERT_TRUE(machine.SetFcoValue(value.first, value.second));
+    ScratchFolder folder(ScratchName(), {{"press.txt", "01/01/06\nEND;\n"}});
+    ASSERT_TRUE(folder.Ready());
+
+    MendwrightProcess first(folder);
+    MendwrightProcess second(folder);
+    ASSERT_TRUE(first.Started() && second.Started());
+    MendwrightProcess* shows = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+        shows = first.FindDialogWithControl(IDC_LIST_FCO) ? &first
+                : second.FindDialogWithControl(IDC_LIST_FCO) ? &second : nullptr;
+        return shows != nullptr;
+    }, 30000)) << first.DescribeWindows() << second.DescribeWindows();
+    MendwrightProcess& other = shows == &first ? second : first;
+    EXPECT_TRUE(other.WaitForExit()) << other.DescribeWindows();
+    EXPECT_FALSE(other.FindDialogWithControl(IDC_LIST_FCO));
+    EXPECT_EQ(values, machine.FcoValues());
+}
+
 } // namespace
 } // namespace e2e

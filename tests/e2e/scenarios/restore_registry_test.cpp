@@ -3,6 +3,7 @@
 #include "tests/e2e/scenarios/MaintenanceScenario.h"
 
 #include "tests/common/Files.h"
+#include "tests/common/KeyAccess.h"
 
 #include <gmock/gmock.h>
 
@@ -37,12 +38,14 @@ protected:
         ASSERT_TRUE(app->WaitUntilGone(picker));
     }
 
-    // Puts the registry editor's stand-in where the restore batch file finds it first.
+    // Puts the registry editor's stand-in where the real one lives.
     void StandInForTheRegistryEditor(const char* mode)
     {
-        for (const ScratchFile& file : RegistryEditorStandIn(mode))
-            ASSERT_TRUE(WriteWholeFile(folder->PathOf(file.name), file.content)) << file.name;
+        editor = std::make_unique<RegistryEditorStandIn>(mode);
+        ASSERT_TRUE(editor->Ready());
     }
+
+    std::unique_ptr<RegistryEditorStandIn> editor;
 
     void ExpectLockedControlsUsable(bool usable) const
     {
@@ -112,15 +115,32 @@ TEST_F(RestoreRegistry, ABackupThatCannotBeImportedLeavesTheKeyAndSaysWhy)
     ASSERT_TRUE(WriteWholeFile(BackupPath("other.reg"), "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Other]\r\n"));
     // The euro sign has no place in the command interpreter's code page: the name would arrive as another.
     ASSERT_TRUE(WriteBackup("euro\x80.reg", {{"456", "01/01/06"}}));
+    // Planted by whoever can write the backup folder: the FCO key and more, or a header the
+    // registry editor does not accept, so that it imports nothing after the key is gone.
+    const std::string fcoSection = "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Velmora\\FCO]\r\n\"456\"=\"01/01/06\"\r\n";
+    ASSERT_TRUE(WriteWholeFile(BackupPath("adds.reg"), "REGEDIT4\r\n" + fcoSection +
+                                                           "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Palvane\\Run]\r\n\"x\"=\"y\"\r\n"));
+    ASSERT_TRUE(WriteWholeFile(BackupPath("deletes.reg"),
+                               "REGEDIT4\r\n" + fcoSection + "[-hkey_local_machine\\software\\palvane\\KEEP]\r\n"));
+    ASSERT_TRUE(WriteWholeFile(BackupPath("headless.reg"), fcoSection));
+    ASSERT_TRUE(WriteWholeFile(BackupPath("blanks.reg"), "REGEDIT4   \r\n" + fcoSection));
+    ASSERT_TRUE(HklmSetString("SOFTWARE\\Palvane\\KEEP", "kept", "yes"));
     ASSERT_NO_FATAL_FAILURE(Start());
     const RegistryValues before = machine.FcoValues();
     const std::string notChanged = "\r\nThe registry was not changed.";
+    const std::string fcoKey = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Velmora\\FCO";
     const std::pair<const char*, std::string> cases[] = {
         {"a", "The backup file c:\\FCObackup\\a.reg was not found." + notChanged},
         {"other", "The file c:\\FCObackup\\other.reg holds no backup of HKEY_LOCAL_MACHINE\\SOFTWARE\\Velmora\\FCO." +
                       notChanged},
         {"euro\x80", "The restore batch file c:\\FCObackup\\FCORES.bat could not be written for "
                      "c:\\FCObackup\\euro\x80.reg." + notChanged},
+        {"adds", "The file c:\\FCObackup\\adds.reg changes other keys than " + fcoKey + ": it is not imported." +
+                     notChanged},
+        {"deletes", "The file c:\\FCObackup\\deletes.reg changes other keys than " + fcoKey +
+                        ": it is not imported." + notChanged},
+        {"headless", "The file c:\\FCObackup\\headless.reg holds no backup of " + fcoKey + "." + notChanged},
+        {"blanks", "The file c:\\FCObackup\\blanks.reg holds no backup of " + fcoKey + "." + notChanged},
     };
     for (const auto& refused : cases) {
         ASSERT_NO_FATAL_FAILURE(RestoreByName(refused.first));
@@ -132,6 +152,29 @@ TEST_F(RestoreRegistry, ABackupThatCannotBeImportedLeavesTheKeyAndSaysWhy)
         EXPECT_EQ(before, machine.FcoValues()) << refused.first;
         EXPECT_FALSE(PathExists(BackupPath("FCORES.bat"))) << refused.first;
     }
+    EXPECT_EQ((RegistryValues{{"kept", "yes"}}), HklmValues("SOFTWARE\\Palvane\\KEEP"));
+    EXPECT_FALSE(KeyExists("SOFTWARE\\Palvane\\Run"));
+}
+
+// A registry editor in the start folder or in the backup folder, where others may write, never runs.
+TEST_F(RestoreRegistry, RegistryEditorsInWritableFoldersAreNeverStarted)
+{
+    const std::string decoy = ReadWholeFile(ProgramPathFromEnvironment("MENDWRIGHT_REGEDIT_STAND_IN"));
+    ASSERT_TRUE(MakeFolders(kBackupFolder));
+    ASSERT_TRUE(WriteWholeFile(BackupPath("regedit.exe"), decoy));
+    ASSERT_TRUE(WriteWholeFile(BackupPath("regedit.mode"), "skip"));
+    ASSERT_NO_FATAL_FAILURE(Start({{"regedit.exe", decoy}, {"regedit.mode", "skip"}}));
+    EXPECT_EQ("", WarningTextNow());
+    const std::vector<std::string> exports = ExportFileNames();
+    ASSERT_EQ(1u, exports.size());
+    EXPECT_EQ(ExportLinesOf({{"456", "15/07/06"}, {"458", "01/02/06"}}), ExportLines(BackupPath(exports[0])));
+
+    ASSERT_NO_FATAL_FAILURE(MarkKeyBeforeRestore());
+    ASSERT_TRUE(main.Click(IDC_BUTTON_RESTORE));
+    ASSERT_TRUE(WaitForRestoreEnd()) << app->DescribeWindows();
+    EXPECT_EQ((RegistryValues{{"456", "15/07/06"}, {"458", "01/02/06"}}), machine.FcoValues());
+    EXPECT_FALSE(PathExists(folder->PathOf("regedit.started")));
+    EXPECT_FALSE(PathExists(BackupPath("regedit.started")));
 }
 
 TEST_F(RestoreRegistry, NamesWithBatchCharactersAndAccentsReachTheRegistryEditorUnchanged)
@@ -177,14 +220,22 @@ TEST_F(RestoreRegistry, TheDialogStaysLockedUntilTheImportHasEnded)
     ASSERT_NO_FATAL_FAILURE(MarkKeyBeforeRestore());
 
     ASSERT_TRUE(main.Click(IDC_BUTTON_RESTORE));
-    ASSERT_TRUE(WaitUntil([&] { return PathExists(folder->PathOf("regedit.started")); })) << app->DescribeWindows();
+    ASSERT_TRUE(WaitUntil([&] { return PathExists(RegistryEditorStandIn::PathOf("regedit.started")); }))
+        << app->DescribeWindows();
     // Longer than any fixed wait would be: the import has not ended, so nothing may go on.
     ::Sleep(5000);
     EXPECT_TRUE(main.IsVisible());
     ExpectLockedControlsUsable(false);
     EXPECT_FALSE(machine.FcoKeyExists());
+    // Whoever can write the backup folder cannot swap the batch file while it runs.
+    const HANDLE swap = ::CreateFileA(BackupPath("FCORES.bat").c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    EXPECT_EQ(INVALID_HANDLE_VALUE, swap);
+    EXPECT_EQ((DWORD)ERROR_SHARING_VIOLATION, ::GetLastError());
+    if (swap != INVALID_HANDLE_VALUE)
+        ::CloseHandle(swap);
 
-    ASSERT_TRUE(WriteWholeFile(folder->PathOf("regedit.release"), ""));
+    ASSERT_TRUE(WriteWholeFile(RegistryEditorStandIn::PathOf("regedit.release"), ""));
     ASSERT_TRUE(WaitForRestoreEnd()) << app->DescribeWindows();
     EXPECT_EQ((RegistryValues{{"456", "15/07/06"}, {"458", "01/02/06"}}), machine.FcoValues());
     ExpectLockedControlsUsable(true);

@@ -5,6 +5,7 @@
 #include "tests/common/Files.h"
 #include "tests/e2e/driver/Text.h"
 #include "tests/e2e/driver/Ticks.h"
+#include "tests/e2e/driver/Standins.h"
 #include "tests/e2e/driver/WindowsVersion.h"
 #include "res/resource.h"
 
@@ -106,7 +107,9 @@ TEST_F(Windows98Class, WaitsForTheRegistryEditorTheCommandInterpreterDoesNotWait
     const WindowsVersionOverride reported({"Mendwright.exe"}, "win98");
     ASSERT_TRUE(reported.Ready());
     ASSERT_TRUE(machine.SetFcoValue("456", "15/07/06"));
-    ASSERT_NO_FATAL_FAILURE(Start(RegistryEditorStandIn("detach")));
+    const RegistryEditorStandIn editor("detach");
+    ASSERT_TRUE(editor.Ready());
+    ASSERT_NO_FATAL_FAILURE(Start());
     EXPECT_EQ("", WarningTextNow());
     const std::vector<std::string> exports = ExportFileNames();
     ASSERT_EQ(1u, exports.size());
