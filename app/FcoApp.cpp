@@ -2,6 +2,7 @@
 #include "app/FcoApp.h"
 
 #include "app/FcoDlg.h"
+#include "app/WarningBox.h"
 #include "framework/ComApartment.h"
 #include "framework/CommonControls.h"
 #include "framework/Strings.h"
@@ -44,7 +45,7 @@ BOOL CFcoApp::InitInstance()
                       "Mendwright needs the common controls of Internet Explorer 4.0 or later (comctl32.dll 4.71 "
                       "or later).\r\nInstall Internet Explorer 4.0 or later on this machine, then start "
                       "Mendwright again.",
-                      "Warning !!!", MB_OK | MB_ICONINFORMATION | MB_SYSTEMMODAL);
+                      kWarningCaption, kWarningStyle);
         return FALSE;
     }
     const CComApartment com;

@@ -1,5 +1,6 @@
 // The start-up backup of the FCO key into the backup folder, and the file and launch helpers it shares.
 #include "app/FcoDlg.h"
+#include "app/WarningBox.h"
 
 #include "framework/Strings.h"
 #include "framework/WaitCursor.h"
@@ -34,12 +35,12 @@ void CFcoDlg::BackupFcoKey()
                                 "file\r\n%s\r\nafter %lu seconds, so it may be incomplete.\r\n"
                                 "Check the backup folder %s.",
                                 exportPath.c_str(), kExportTimeoutMs / 1000, folder.c_str()),
-                   "Warning !!!", MB_OK | MB_ICONEXCLAMATION | MB_SYSTEMMODAL);
+                   kWarningCaption, kWarningStyle);
     else if (run != BatchFinished || !::FileHasContent(exportPath))
         MessageBox(FormatString("The FCO key was not backed up: the export file\r\n%s\r\nis missing or empty.\r\n"
                                 "Check the backup folder %s.",
                                 exportPath.c_str(), folder.c_str()),
-                   "Warning !!!", MB_OK | MB_ICONEXCLAMATION | MB_SYSTEMMODAL);
+                   kWarningCaption, kWarningStyle);
 }
 
 BOOL CFcoDlg::EnsureFcoKey()

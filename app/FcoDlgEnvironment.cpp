@@ -1,6 +1,7 @@
 // The outside programs the engineer needs: the remote-support service at start-up, the backup
 // utility at start-up and on leaving.
 #include "app/FcoDlg.h"
+#include "app/WarningBox.h"
 
 #include "framework/Strings.h"
 #include "framework/WaitCursor.h"
@@ -10,8 +11,7 @@
 #include "res/resource.h"
 
 namespace {
-const char kWarningCaption[] = "Warning !!!";
-const UINT kNoteStyle = MB_OK | MB_ICONINFORMATION | MB_SYSTEMMODAL;
+const UINT kNoteStyle = kWarningStyle;
 const UINT kQuestionStyle = MB_OKCANCEL | MB_ICONINFORMATION | MB_SYSTEMMODAL;
 // The installer's first screen takes a while to come up; after that its window tells when it is done.
 const DWORD kInstallerStartMs = 10000;

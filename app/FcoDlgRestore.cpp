@@ -1,5 +1,6 @@
 // Restore Registry: a backup of the FCO key imported again, checked value by value, and the list refilled.
 #include "app/FcoDlg.h"
+#include "app/WarningBox.h"
 
 #include "framework/Strings.h"
 #include "framework/WaitCursor.h"
@@ -49,18 +50,16 @@ void CFcoDlg::OnRestoreRegistry()
 
     const std::string importPath =
         FormatString("%s%s.reg", LoadResString(IDS_BACKUP_FOLDER_SLASH).c_str(), picker.m_strSelection.c_str());
-    const UINT warning = MB_OK | MB_ICONEXCLAMATION | MB_SYSTEMMODAL;
     RegistryExport backup;
     if (!IsValidFileName(picker.m_strSelection) || !ReadRegistryExportFile(importPath, backup)) {
-        MessageBox(FormatString("The backup file %s was not found.%s", importPath.c_str(), kNotChanged), "Warning !!!",
-                   warning);
+        MessageBox(FormatString("The backup file %s was not found.%s", importPath.c_str(), kNotChanged), kWarningCaption, kWarningStyle);
         return;
     }
     const std::string keyPath = LoadResString(IDS_HKLM_PREFIX) + m_strFcoKey;
     if (!backup.headerRecognised || !HasSection(backup, keyPath)) {
         MessageBox(FormatString("The file %s holds no backup of %s.%s", importPath.c_str(), keyPath.c_str(),
                                 kNotChanged),
-                   "Warning !!!", warning);
+                   kWarningCaption, kWarningStyle);
         return;
     }
     // The import runs with the engineer's rights: a file in the backup folder may come from
@@ -68,7 +67,7 @@ void CFcoDlg::OnRestoreRegistry()
     if (!ImportsOnlyKey(backup, keyPath)) {
         MessageBox(FormatString("The file %s changes other keys than %s: it is not imported.%s", importPath.c_str(),
                                 keyPath.c_str(), kNotChanged),
-                   "Warning !!!", warning);
+                   kWarningCaption, kWarningStyle);
         return;
     }
     const std::string batchPath = LoadResString(IDS_RESTORE_BATCH_FILE);
@@ -76,7 +75,7 @@ void CFcoDlg::OnRestoreRegistry()
     if (!batch.WriteAndHold(batchPath, RestoreBatchText(importPath))) {
         MessageBox(FormatString("The restore batch file %s could not be written for %s.%s", batchPath.c_str(),
                                 importPath.c_str(), kNotChanged),
-                   "Warning !!!", warning);
+                   kWarningCaption, kWarningStyle);
         return;
     }
 
@@ -92,7 +91,7 @@ void CFcoDlg::OnRestoreRegistry()
                 MessageBox(FormatString("The FCO key %s could not be read, so it could not be put back if the import "
                                         "failed.%s",
                                         keyPath.c_str(), kNotChanged),
-                           "Warning !!!", warning);
+                           kWarningCaption, kWarningStyle);
                 return;
             }
             key.DeleteKey("");
@@ -110,7 +109,7 @@ void CFcoDlg::OnRestoreRegistry()
             WriteKeyValues(HKEY_LOCAL_MACHINE, m_strFcoKey, before);
         EnableRestoreLockedControls(m_hWnd, TRUE);
         MessageBox(FormatString("The registry editor could not be started for %s.%s", importPath.c_str(), kNotChanged),
-                   "Warning !!!", warning);
+                   kWarningCaption, kWarningStyle);
         return;
     }
     if (run == BatchTimedOut) {
@@ -120,7 +119,7 @@ void CFcoDlg::OnRestoreRegistry()
                                 "may still be incomplete.\r\nStart Mendwright again once the import has ended, and "
                                 "check the FCOs it shows.",
                                 importPath.c_str(), kImportTimeoutMs / 1000),
-                   "Warning !!!", warning);
+                   kWarningCaption, kWarningStyle);
         return;
     }
     ShowWindow(SW_HIDE);
@@ -135,5 +134,5 @@ void CFcoDlg::OnRestoreRegistry()
         MessageBox(FormatString("The restore is incomplete: the registry does not hold these FCOs as the backup file "
                                 "%s does:\r\n%s",
                                 importPath.c_str(), NameListForMessage(differing).c_str()),
-                   "Warning !!!", warning);
+                   kWarningCaption, kWarningStyle);
 }

@@ -1,5 +1,6 @@
 // Update Registry: the engineer's ticks written into the FCO key after one confirmation.
 #include "app/FcoDlg.h"
+#include "app/WarningBox.h"
 
 #include "maintenance/NameList.h"
 
@@ -19,7 +20,7 @@ void CFcoDlg::OnUpdateRegistry()
     if (!refused.empty())
         MessageBox("The registry refused the changes of these FCOs: " + NameListForMessage(refused) +
                        ".\r\nTheir Installation Date shows what the registry holds.",
-                   "Warning !!!", MB_OK | MB_ICONEXCLAMATION | MB_SYSTEMMODAL);
+                   kWarningCaption, kWarningStyle);
 }
 
 std::vector<std::string> CFcoDlg::WriteListToRegistry()

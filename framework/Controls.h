@@ -21,6 +21,16 @@ public:
     int GetCount() const { return (int)SendMessage(CB_GETCOUNT); }
     int GetCurSel() const { return (int)SendMessage(CB_GETCURSEL); }
     std::string GetLBText(int nIndex) const;
+    int FindStringExact(int nStartAfter, const std::string& text) const
+    {
+        return (int)SendMessage(CB_FINDSTRINGEXACT, nStartAfter, (LPARAM)text.c_str());
+    }
+    int GetDroppedWidth() const { return (int)SendMessage(CB_GETDROPPEDWIDTH); }
+    int SetDroppedWidth(int nWidth) { return (int)SendMessage(CB_SETDROPPEDWIDTH, nWidth); }
+    BOOL SetEditSel(int nStartChar, int nEndChar)
+    {
+        return (BOOL)SendMessage(CB_SETEDITSEL, 0, MAKELPARAM(nStartChar, nEndChar));
+    }
 };
 
 // The report-view list control. Subclassed, so derived classes see its messages.

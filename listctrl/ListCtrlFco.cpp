@@ -245,6 +245,15 @@ LRESULT CListCtrlFco::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_PAINT:
         return OnPaint(wParam, lParam);
+    case WM_KEYDOWN:
+        if (wParam == VK_SPACE) {
+            OnSpace();
+            return 0;
+        }
+        return Default(msg, wParam, lParam);
+    case WM_CHAR:
+        // The list view's own answer to a blank would be a search for a row beginning with one.
+        return wParam == ' ' ? 0 : Default(msg, wParam, lParam);
     case WM_DESTROY:
         OnDestroy();
         return Default(msg, wParam, lParam);
@@ -286,26 +295,40 @@ void CListCtrlFco::OnLButtonDown(UINT nFlags, CPoint point)
         if (!records || !records->front().bEnabled)
             return;
         const int columns = GetColumnCount();
-        int column = -1;
         for (int i = 0; i < columns; ++i) {
             CRect rect;
             if (CellBounds(row, i, LVIR_BOUNDS, &rect, columns) && rect.PtInRect(point)) {
-                column = i;
+                ToggleCheck(row, i);
                 break;
             }
         }
-        CellData* cell = CellOf(records, column);
-        if (cell && cell->nCheckState >= 0) {
-            cell->nCheckState = cell->nCheckState == 0 ? 1 : 0;
-            UpdateCell(row, column);
-            HWND hTarget = GetParent();
-            if (!hTarget)
-                hTarget = ::GetWindow(m_hWnd, GW_OWNER);
-            if (hTarget && ::IsWindow(hTarget))
-                ::SendMessageA(hTarget, WM_LISTCTRLFCO_CHECKBOX_CLICKED, (WPARAM)row, (LPARAM)column);
-        }
     }
     Default(WM_LBUTTONDOWN, nFlags, MAKELPARAM(point.x, point.y));
+}
+
+void CListCtrlFco::OnSpace()
+{
+    const int row = (int)SendToControl(LVM_GETNEXTITEM, (WPARAM)-1, LVNI_SELECTED);
+    if (row >= 0)
+        ToggleCheck(row, 0);
+}
+
+BOOL CListCtrlFco::ToggleCheck(int nItem, int nSubItem)
+{
+    CellRecords* records = GetRowData(nItem);
+    if (!records || !records->front().bEnabled)
+        return FALSE;
+    CellData* cell = CellOf(records, nSubItem);
+    if (!cell || cell->nCheckState < 0)
+        return FALSE;
+    cell->nCheckState = cell->nCheckState == 0 ? 1 : 0;
+    UpdateCell(nItem, nSubItem);
+    HWND hTarget = GetParent();
+    if (!hTarget)
+        hTarget = ::GetWindow(m_hWnd, GW_OWNER);
+    if (hTarget && ::IsWindow(hTarget))
+        ::SendMessageA(hTarget, WM_LISTCTRLFCO_CHECKBOX_CLICKED, (WPARAM)nItem, (LPARAM)nSubItem);
+    return TRUE;
 }
 
 LRESULT CListCtrlFco::OnPaint(WPARAM wParam, LPARAM lParam)

@@ -70,6 +70,11 @@ private:
     // Takes ownership of a row's records; null when they cannot be kept.
     CellRecords* AdoptRecords(CellRecords records);
     void OnLButtonDown(UINT nFlags, CPoint point);
+    // Space: the tick of the selected row's Status cell, as a click there gives it.
+    void OnSpace();
+    // Flips a check cell of an enabled row, repaints it and tells the parent; FALSE when the
+    // cell has no check box or the row is disabled.
+    BOOL ToggleCheck(int nItem, int nSubItem);
     LRESULT OnPaint(WPARAM wParam, LPARAM lParam);
     void OnDestroy();
     void OnSysColorChange();

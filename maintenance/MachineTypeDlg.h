@@ -21,6 +21,8 @@ public:
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
+    // Opens the list wide enough for its longest name, measured in the combo box's font.
+    void FitDroppedWidth();
     BOOL OnInitDialog() override;
     void OnOK() override;
 };

@@ -114,8 +114,13 @@ xdotool mousemove --window "$window" 595 155 click 1
 picker=$(window_titled "Select restore name")
 if [ -n "$picker" ]; then
     sleep 0.5
-    import -window "$picker" "$shots/restore-picker.png"
-    xdotool mousemove --window "$picker" 10 10 key Escape || true
+    # F4 opens the list of backups below the picker; the picture takes both.
+    xdotool key F4
+    sleep 0.5
+    geometry=$(xwininfo -id "$picker" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4}
+        /Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h + 60 "+" x "+" y}')
+    import -window root -crop "$geometry" "$shots/restore-picker.png"
+    xdotool key Escape mousemove --window "$picker" 10 10 key Escape || true
 fi
 echo "Screenshots of Mendwright on the demo machine in $shots:"
 ls "$shots"

@@ -213,11 +213,24 @@ protected:
     }
 };
 
-TEST_F(RestoreModeTest, ListsExportFilesAndPreselectsTheLastOneListed)
+// Names carry the date as dd-mm-yy and NTFS lists them sorted: neither tells the newest backup.
+TEST_F(RestoreModeTest, ListsExportFilesPreselectsTheOneWrittenLastAndShowsWholeNames)
 {
-    for (const char* name : {"Tallyroll_14-03-06  09-05-12-AM.reg", "Tallyroll_15-03-06  10-00-00-PM.reg",
-                             "a.b.reg", "notes.reg.bak", "UPPER.REG"})
+    const char* const names[] = {"Tallyroll_14-03-06  09-05-12-AM.reg", "Tallyroll_15-03-06  10-00-00-PM.reg",
+                                 "a.b.reg", "notes.reg.bak", "UPPER.REG"};
+    for (const char* name : names)
         Add(name);
+    // Written in the order of the days below: the 14th last of all, though its name sorts first.
+    const int days[] = {20, 10, 5, 25, 25};
+    for (std::size_t i = 0; i < created.size(); ++i) {
+        SYSTEMTIME when = {2006, 3, 0, (WORD)days[i], 12, 0, 0, 0};
+        FILETIME written;
+        ::SystemTimeToFileTime(&when, &written);
+        const HANDLE file = ::CreateFileA((backup + created[i]).c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                          FILE_ATTRIBUTE_NORMAL, nullptr);
+        ASSERT_TRUE(::SetFileTime(file, nullptr, nullptr, &written));
+        ::CloseHandle(file);
+    }
 
     CMachineTypeDlg dlg;
     dlg.m_bMachineType = FALSE;
@@ -229,7 +242,18 @@ TEST_F(RestoreModeTest, ListsExportFilesAndPreselectsTheLastOneListed)
     // A sorted combo box sorts without regard to case.
     EXPECT_EQ(items, (std::vector<std::string>{"a", "Tallyroll_14-03-06  09-05-12-AM",
                                                "Tallyroll_15-03-06  10-00-00-PM"}));
-    EXPECT_EQ(dlg.m_comboNames.GetWindowText(), LastListed());
+    EXPECT_EQ(dlg.m_comboNames.GetWindowText(), "Tallyroll_14-03-06  09-05-12-AM");
+
+    // The open list shows the longest name whole, inside its borders and beside the scroll bar it
+    // has once the folder holds more backups than it shows at once.
+    const HDC dc = ::GetDC(dlg.m_comboNames);
+    const HGDIOBJ old = ::SelectObject(dc, (HGDIOBJ)dlg.m_comboNames.SendMessage(WM_GETFONT));
+    SIZE longest = {};
+    ::GetTextExtentPoint32A(dc, items[2].c_str(), (int)items[2].size(), &longest);
+    ::SelectObject(dc, old);
+    ::ReleaseDC(dlg.m_comboNames, dc);
+    EXPECT_GE(dlg.m_comboNames.GetDroppedWidth(),
+              longest.cx + 2 * ::GetSystemMetrics(SM_CXEDGE) + ::GetSystemMetrics(SM_CXVSCROLL));
 
     PressOkWithEmptyName(dlg);
     EXPECT_EQ(MessageBoxAnswer::text, "Choose Name  File Name !");

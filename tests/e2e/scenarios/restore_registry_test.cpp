@@ -83,6 +83,9 @@ TEST_F(RestoreRegistry, WithSeveralBackupsOnlyTheChosenOneReplacesTheKeyAndTheLi
     ASSERT_TRUE(WriteBackup("Tallyroll_01-01-06  09-00-00-AM.reg", {{"456", "01/01/06"}, {"457", "02/01/06"}}));
     ASSERT_TRUE(WriteBackup("Tallyroll_02-01-06  09-00-00-AM.reg", {{"999", "03/01/06"}}));
     ASSERT_NO_FATAL_FAILURE(Start());
+    // Written after the start-up's export, though its name sorts before every other: the newest.
+    ::Sleep(1100);
+    ASSERT_TRUE(WriteBackup("Tallyroll_01-01-06  09-00-00-AM.reg", {{"456", "01/01/06"}, {"457", "02/01/06"}}));
     std::vector<std::string> baseNames;
     for (const std::string& name : ExportFileNames())
         baseNames.push_back(name.substr(0, name.size() - 4));
@@ -102,8 +105,13 @@ TEST_F(RestoreRegistry, WithSeveralBackupsOnlyTheChosenOneReplacesTheKeyAndTheLi
     EXPECT_EQ(before, machine.FcoValues());
     EXPECT_FALSE(PathExists(BackupPath("FCORES.bat")));
 
+    // The newest backup is offered: OK alone restores it.
     ASSERT_NO_FATAL_FAILURE(MarkKeyBeforeRestore());
-    ASSERT_NO_FATAL_FAILURE(RestoreByName("Tallyroll_01-01-06  09-00-00-AM"));
+    ASSERT_TRUE(main.Click(IDC_BUTTON_RESTORE));
+    const Window offered = app->WaitForPicker();
+    ASSERT_TRUE(offered) << app->DescribeWindows();
+    EXPECT_EQ("Tallyroll_01-01-06  09-00-00-AM", offered.Child(IDC_COMBO_NAMES).Text());
+    ASSERT_TRUE(offered.Click(IDOK));
     ASSERT_TRUE(WaitForRestoreEnd()) << app->DescribeWindows();
     EXPECT_EQ((RegistryValues{{"456", "01/01/06"}, {"457", "02/01/06"}}), machine.FcoValues());
     EXPECT_THAT(Dates(), ElementsAre("01/01/06", "02/01/06", ""));

@@ -64,6 +64,24 @@ TEST_F(UpdateRegistry, ClickedTicksReachTheRegistryOnlyAfterYes)
     EXPECT_THAT(Dates(), ElementsAre("15/07/06", today, ""));
 }
 
+// An engineer at the keyboard: the arrow keys move the selection, Space ticks and clears its row.
+TEST_F(UpdateRegistry, SpaceTicksAndClearsTheSelectedRowAsAClickDoes)
+{
+    const HWND list = main.Child(IDC_LIST_FCO).Handle();
+    const auto press = [&](WPARAM key) {
+        return ::PostMessageW(list, WM_KEYDOWN, key, 1) && ::PostMessageW(list, WM_KEYUP, key, 0xC0000001);
+    };
+    std::string pictures;
+    ASSERT_TRUE(press(VK_END) && press(VK_SPACE));
+    EXPECT_TRUE(ShowsTickOnlyIn(List(), 0, 2, &pictures)) << "458 cleared\n" << pictures;
+    ASSERT_TRUE(press(VK_UP) && press(VK_SPACE));
+    EXPECT_TRUE(ShowsTickOnlyIn(List(), 1, 2, &pictures)) << "457 ticked\n" << pictures;
+
+    ASSERT_NO_FATAL_FAILURE(PressUpdateAndAnswer(IDYES));
+    const std::string today = TodayAsFcoDate();
+    EXPECT_EQ((RegistryValues{{"456", "15/07/06"}, {"457", today}, {"999", "01/01/06"}}), machine.FcoValues());
+}
+
 TEST_F(UpdateRegistry, RemoveAllWritesNothingAndTheUpdateAfterItEmptiesEveryListedValue)
 {
     ASSERT_TRUE(main.Click(IDC_BUTTON_REMOVE_ALL));

@@ -75,34 +75,46 @@ INSTANTIATE_TEST_SUITE_P(EveryClass, WindowsVersions, ::testing::ValuesIn(AllWin
                              return std::string(info.param.wineName);
                          });
 
-class Windows95Class : public MaintenanceScenario {};
+// The 9x line: a start-up backup of FCO 456 and the restore of that only backup.
+class Windows9xLine : public MaintenanceScenario {
+protected:
+    void ExpectTheStartupBackupOf456()
+    {
+        EXPECT_EQ("", WarningTextNow());
+        const std::vector<std::string> exports = ExportFileNames();
+        ASSERT_EQ(1u, exports.size());
+        EXPECT_EQ(ExportLinesOf({{"456", "15/07/06"}}), ExportLines(BackupPath(exports[0])));
+    }
+
+    void ExpectTheBackupRestoredOverAChange()
+    {
+        ASSERT_NO_FATAL_FAILURE(MarkKeyBeforeRestore());
+        ASSERT_TRUE(machine.SetFcoValue("456", "02/02/02"));
+        ASSERT_TRUE(main.Click(IDC_BUTTON_RESTORE));
+        ASSERT_TRUE(WaitForRestoreEnd()) << app->DescribeWindows();
+        EXPECT_EQ("", WarningTextNow());
+        EXPECT_EQ((RegistryValues{{"456", "15/07/06"}}), machine.FcoValues());
+        EXPECT_EQ("15/07/06", Dates()[0]);
+    }
+};
 
 // The batch files run from the backup folder, not from the folder the program was started in.
-TEST_F(Windows95Class, BacksUpAndRestoresThroughTheBackupFolder)
+TEST_F(Windows9xLine, Windows95BacksUpAndRestoresThroughTheBackupFolder)
 {
     const WindowsVersionOverride reported({"Mendwright.exe"}, "win95");
     ASSERT_TRUE(reported.Ready());
     ASSERT_TRUE(machine.SetFcoValue("456", "15/07/06"));
     const char* const decoy = "echo ran> decoy.ran\r\n";
     ASSERT_NO_FATAL_FAILURE(Start({{"FCOREG.bat", decoy}, {"FCORES.bat", decoy}}));
-    const std::vector<std::string> exports = ExportFileNames();
-    ASSERT_EQ(1u, exports.size());
-    EXPECT_EQ(ExportLinesOf({{"456", "15/07/06"}}), ExportLines(BackupPath(exports[0])));
-
-    ASSERT_NO_FATAL_FAILURE(MarkKeyBeforeRestore());
-    ASSERT_TRUE(machine.SetFcoValue("456", "02/02/02"));
-    ASSERT_TRUE(main.Click(IDC_BUTTON_RESTORE));
-    ASSERT_TRUE(WaitForRestoreEnd()) << app->DescribeWindows();
-    EXPECT_EQ((RegistryValues{{"456", "15/07/06"}}), machine.FcoValues());
+    ASSERT_NO_FATAL_FAILURE(ExpectTheStartupBackupOf456());
+    ASSERT_NO_FATAL_FAILURE(ExpectTheBackupRestoredOverAChange());
     EXPECT_FALSE(PathExists(folder->PathOf("decoy.ran")));
 }
-
-class Windows98Class : public MaintenanceScenario {};
 
 // The 9x command interpreter does not wait for a Windows program the batch file starts: the batch
 // ends at once while the registry editor still works. The program must wait for the editor all the
 // same, or it reports a missing backup and refills the list from a key the import still writes.
-TEST_F(Windows98Class, WaitsForTheRegistryEditorTheCommandInterpreterDoesNotWaitFor)
+TEST_F(Windows9xLine, Windows98WaitsForTheRegistryEditorTheCommandInterpreterDoesNotWaitFor)
 {
     const WindowsVersionOverride reported({"Mendwright.exe"}, "win98");
     ASSERT_TRUE(reported.Ready());
@@ -110,18 +122,8 @@ TEST_F(Windows98Class, WaitsForTheRegistryEditorTheCommandInterpreterDoesNotWait
     const RegistryEditorStandIn editor("detach");
     ASSERT_TRUE(editor.Ready());
     ASSERT_NO_FATAL_FAILURE(Start());
-    EXPECT_EQ("", WarningTextNow());
-    const std::vector<std::string> exports = ExportFileNames();
-    ASSERT_EQ(1u, exports.size());
-    EXPECT_EQ(ExportLinesOf({{"456", "15/07/06"}}), ExportLines(BackupPath(exports[0])));
-
-    ASSERT_NO_FATAL_FAILURE(MarkKeyBeforeRestore());
-    ASSERT_TRUE(machine.SetFcoValue("456", "02/02/02"));
-    ASSERT_TRUE(main.Click(IDC_BUTTON_RESTORE));
-    ASSERT_TRUE(WaitForRestoreEnd()) << app->DescribeWindows();
-    EXPECT_EQ("", WarningTextNow());
-    EXPECT_EQ((RegistryValues{{"456", "15/07/06"}}), machine.FcoValues());
-    EXPECT_EQ("15/07/06", Dates()[0]);
+    ASSERT_NO_FATAL_FAILURE(ExpectTheStartupBackupOf456());
+    ASSERT_NO_FATAL_FAILURE(ExpectTheBackupRestoredOverAChange());
 }
 
 } // namespace
