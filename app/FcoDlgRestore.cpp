@@ -5,15 +5,14 @@
 #include "framework/Strings.h"
 #include "framework/WaitCursor.h"
 #include "maintenance/BatchText.h"
-#include "maintenance/ExportFile.h"
 #include "maintenance/FileHelpers.h"
 #include "maintenance/Launch.h"
 #include "maintenance/MachineTypeDlg.h"
 #include "maintenance/NameList.h"
 #include "maintenance/RestoreCheck.h"
+#include "maintenance/RestoreFile.h"
 #include "registry/FcoKey.h"
 #include "registry/KeySnapshot.h"
-#include "registry/RegistryKey.h"
 #include "res/resource.h"
 
 namespace {
@@ -50,24 +49,11 @@ void CFcoDlg::OnRestoreRegistry()
 
     const std::string importPath =
         FormatString("%s%s.reg", LoadResString(IDS_BACKUP_FOLDER_SLASH).c_str(), picker.m_strSelection.c_str());
-    RegistryExport backup;
-    if (!IsValidFileName(picker.m_strSelection) || !ReadRegistryExportFile(importPath, backup)) {
-        MessageBox(FormatString("The backup file %s was not found.%s", importPath.c_str(), kNotChanged), kWarningCaption, kWarningStyle);
-        return;
-    }
     const std::string keyPath = LoadResString(IDS_HKLM_PREFIX) + m_strFcoKey;
-    if (!backup.headerRecognised || !HasSection(backup, keyPath)) {
-        MessageBox(FormatString("The file %s holds no backup of %s.%s", importPath.c_str(), keyPath.c_str(),
-                                kNotChanged),
-                   kWarningCaption, kWarningStyle);
-        return;
-    }
-    // The import runs with the engineer's rights: a file in the backup folder may come from
-    // anyone who can write there, and it must not reach any other key.
-    if (!ImportsOnlyKey(backup, keyPath)) {
-        MessageBox(FormatString("The file %s changes other keys than %s: it is not imported.%s", importPath.c_str(),
-                                keyPath.c_str(), kNotChanged),
-                   kWarningCaption, kWarningStyle);
+    RegistryExport backup;
+    const std::string refusal = RefuseBackupFile(picker.m_strSelection, importPath, keyPath, backup);
+    if (!refusal.empty()) {
+        MessageBox(refusal + kNotChanged, kWarningCaption, kWarningStyle);
         return;
     }
     const std::string batchPath = LoadResString(IDS_RESTORE_BATCH_FILE);
@@ -81,21 +67,13 @@ void CFcoDlg::OnRestoreRegistry()
 
     // What the key holds now, not what the last pass saw (Update Registry may have written since),
     // so that it can be put back should the import not start.
-    std::vector<StoredValue> before;
-    bool existed = false;
-    {
-        CRegistryKey key;
-        if (key.Open(HKEY_LOCAL_MACHINE, m_strFcoKey)) {
-            existed = true;
-            if (!ReadKeyValues(HKEY_LOCAL_MACHINE, m_strFcoKey, before)) {
-                MessageBox(FormatString("The FCO key %s could not be read, so it could not be put back if the import "
-                                        "failed.%s",
-                                        keyPath.c_str(), kNotChanged),
-                           kWarningCaption, kWarningStyle);
-                return;
-            }
-            key.DeleteKey("");
-        }
+    CKeyTakenAway current;
+    if (!current.TakeAway(HKEY_LOCAL_MACHINE, m_strFcoKey)) {
+        MessageBox(FormatString("The FCO key %s could not be read, so it could not be put back if the import "
+                                "failed.%s",
+                                keyPath.c_str(), kNotChanged),
+                   kWarningCaption, kWarningStyle);
+        return;
     }
     EnableRestoreLockedControls(m_hWnd, FALSE);
     BatchRun run;
@@ -105,8 +83,7 @@ void CFcoDlg::OnRestoreRegistry()
         run = RunBatchFile(m_hWnd, batchPath, GetOsVersion(), {kImportTimeoutMs, kImportMinimumOn9xMs, ""});
     }
     if (run == BatchNotStarted) {
-        if (existed)
-            WriteKeyValues(HKEY_LOCAL_MACHINE, m_strFcoKey, before);
+        current.PutBack();
         EnableRestoreLockedControls(m_hWnd, TRUE);
         MessageBox(FormatString("The registry editor could not be started for %s.%s", importPath.c_str(), kNotChanged),
                    kWarningCaption, kWarningStyle);

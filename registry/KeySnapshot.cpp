@@ -43,3 +43,22 @@ BOOL WriteKeyValues(HKEY root, const std::string& path, const std::vector<Stored
             written = FALSE;
     return written;
 }
+
+BOOL CKeyTakenAway::TakeAway(HKEY root, const std::string& path)
+{
+    m_hRoot = root;
+    m_strPath = path;
+    CRegistryKey key;
+    m_bExisted = key.Open(root, path) != FALSE;
+    if (!m_bExisted)
+        return TRUE;
+    if (!ReadKeyValues(root, path, m_values))
+        return FALSE;
+    key.DeleteKey("");
+    return TRUE;
+}
+
+BOOL CKeyTakenAway::PutBack() const
+{
+    return !m_bExisted || WriteKeyValues(m_hRoot, m_strPath, m_values);
+}
