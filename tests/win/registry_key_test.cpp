@@ -1,4 +1,5 @@
 // CRegistryKey against the real registry of the test prefix.
+#include "registry/KeySnapshot.h"
 #include "registry/RegistryKey.h"
 #include "tests/win/support/TestRegistry.h"
 
@@ -111,5 +112,33 @@ TEST_F(RegistryKeyTest, DeleteKeyWithEmptyPathRemovesTheOpenKeyAndItsValues)
         EXPECT_TRUE(reg.DeleteKey(""));
     }
     EXPECT_FALSE(KeyExists(kTestKey));
+}
+// A restore whose import never starts puts the key back byte for byte, whatever its values hold.
+TEST_F(RegistryKeyTest, AKeyTakenAwayComesBackAsItWas)
+{
+    const DWORD number = 0x12345678;
+    key.SetString("456", "15/07/06");
+    key.SetString("", "default");
+    key.SetRaw("blob", REG_BINARY, "\0\1\2", 3);
+    key.SetRaw("count", REG_DWORD, &number, sizeof(number));
+    const std::vector<RegistryValue> before = ReadAllValues(kTestKey);
+
+    CKeyTakenAway taken;
+    ASSERT_TRUE(taken.TakeAway(HKEY_LOCAL_MACHINE, kTestKey));
+    EXPECT_FALSE(KeyExists(kTestKey));
+    ASSERT_TRUE(taken.PutBack());
+    const std::vector<RegistryValue> after = ReadAllValues(kTestKey);
+    ASSERT_EQ(before.size(), after.size());
+    for (std::size_t i = 0; i < before.size(); ++i)
+        EXPECT_TRUE(before[i].name == after[i].name && before[i].type == after[i].type &&
+                    before[i].data == after[i].data)
+            << before[i].name;
+
+    // A key that was missing stays missing.
+    const std::string missing = std::string(kTestKey) + "\\Missing";
+    CKeyTakenAway nothing;
+    ASSERT_TRUE(nothing.TakeAway(HKEY_LOCAL_MACHINE, missing));
+    ASSERT_TRUE(nothing.PutBack());
+    EXPECT_FALSE(KeyExists(missing));
 }
 } // namespace
