@@ -65,51 +65,33 @@ std::string Written(const RegistryExport& file)
     return text;
 }
 
-// Every section line of the file as the importer reads it, found without the reader: the text
-// between a line's opening bracket (after blanks) and its last closing one, or all after the
-// bracket where none closes it.
-std::vector<std::u16string> SectionLines(const std::string& bytes)
+// Whether every section line of the file, found without the reader, names the key or a subkey:
+// the text after a line's opening bracket (after blanks) starts with the key's ASCII path, in any
+// ASCII case, followed by a backslash, a closing bracket or nothing.
+bool EverySectionInside(const std::string& bytes, const std::string& key)
 {
+    const bool wide = bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF &&
+                      static_cast<unsigned char>(bytes[1]) == 0xFE;
     std::u16string text;
-    if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF && static_cast<unsigned char>(bytes[1]) == 0xFE)
-        for (std::size_t i = 2; i + 1 < bytes.size(); i += 2)
-            text.push_back(static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
-                                                 static_cast<unsigned char>(bytes[i + 1]) << 8));
-    else
-        for (const char byte : bytes)
-            text.push_back(static_cast<unsigned char>(byte));
-    std::vector<std::u16string> sections;
-    std::size_t start = 0;
-    while (start <= text.size())
+    for (std::size_t i = wide ? 2 : 0; i + (wide ? 1 : 0) < bytes.size(); i += wide ? 2 : 1)
+        text.push_back(static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
+                                             (wide ? static_cast<unsigned char>(bytes[i + 1]) << 8 : 0)));
+    const auto upper = [](char16_t c) { return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - 32) : c; };
+    for (std::size_t start = 0, end = 0; end != std::u16string::npos; start = end + 1)
     {
-        std::size_t end = text.find(u'\n', start);
-        if (end == std::u16string::npos)
-            end = text.size();
-        std::u16string line = text.substr(start, end - start);
-        start = end + 1;
+        end = text.find(u'\n', start);
+        const std::u16string line = text.substr(start, end == std::u16string::npos ? end : end - start);
         const std::size_t first = line.find_first_not_of(u" \t");
         if (first == std::u16string::npos || line[first] != u'[')
             continue;
-        const std::size_t close = line.rfind(u']');
-        sections.push_back(close == std::u16string::npos || close <= first ? line.substr(first + 1)
-                                                                            : line.substr(first + 1, close - first - 1));
-    }
-    return sections;
-}
-
-// Inside the key: the key's ASCII path, then nothing or a backslash, in any ASCII case.
-bool InsideKey(const std::u16string& path, const std::string& key)
-{
-    if (path.size() < key.size())
-        return false;
-    for (std::size_t i = 0; i < key.size(); ++i)
-    {
-        const char16_t c = path[i] >= u'a' && path[i] <= u'z' ? path[i] - u'a' + u'A' : path[i];
-        const char k = key[i] >= 'a' && key[i] <= 'z' ? key[i] - 'a' + 'A' : key[i];
-        if (c != static_cast<unsigned char>(k))
+        const std::u16string path = line.substr(first + 1);
+        for (std::size_t i = 0; i < key.size(); ++i)
+            if (i >= path.size() || upper(path[i]) != upper(static_cast<unsigned char>(key[i])))
+                return false;
+        if (path.size() > key.size() && path[key.size()] != u'\\' && path[key.size()] != u']')
             return false;
     }
-    return path.size() == key.size() || path[key.size()] == u'\\';
+    return true;
 }
 
 bool SameValue(const RegistryExportValue& a, const RegistryExportValue& b)
@@ -147,8 +129,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // A file the restore would import names no key outside the FCO key, however it is written.
     const std::string fcoKey = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Velmora\\FCO";
     if (ImportsOnlyKey(file, fcoKey))
-        for (const std::u16string& section : SectionLines(bytes))
-            Check(InsideKey(section, fcoKey));
+        Check(EverySectionInside(bytes, fcoKey));
 
     const RegistryExport again = ParseRegistryExport(Written(file));
     Check(again.headerRecognised && !again.wideText && again.sections.size() == file.sections.size());
