@@ -11,7 +11,6 @@
 #include "res/resource.h"
 
 namespace {
-const UINT kNoteStyle = kWarningStyle;
 const UINT kQuestionStyle = MB_OKCANCEL | MB_ICONINFORMATION | MB_SYSTEMMODAL;
 // The installer's first screen takes a while to come up; after that its window tells when it is done.
 const DWORD kInstallerStartMs = 10000;
@@ -21,7 +20,7 @@ const DWORD kInstallerPollMs = 3000;
 // legitimately take long, and giving up early would report a service that is being installed.
 void RunServiceInstaller(HWND hWndOwner, const std::string& installer)
 {
-    ::MessageBoxA(hWndOwner, "Installing Velmora Farreach", "Note !!!", kNoteStyle);
+    ::MessageBoxA(hWndOwner, "Installing Velmora Farreach", "Note !!!", kWarningStyle);
     CWaitCursor wait;
     ::LaunchFile(hWndOwner, installer, LaunchNormal);
     WaitAnsweringMessages(nullptr, kInstallerStartMs);
@@ -60,7 +59,7 @@ void CFcoDlg::CheckEnvironment()
         m_listFco.SetWindowPos(nullptr, place.left, place.top, place.Width(), report.listHeight, 0);
     }
     if (!report.warning.empty())
-        MessageBox(report.warning, kWarningCaption, kNoteStyle);
+        MessageBox(report.warning, kWarningCaption, kWarningStyle);
 }
 
 // The Exit button: a reminder to back the registry up, with the utility one click away. Escape and
@@ -72,7 +71,7 @@ void CFcoDlg::OnOK()
         if (MessageBox(LoadResString(IDS_BACKUP_REMINDER), kWarningCaption, kQuestionStyle) == IDOK)
             LaunchFile(utility, LaunchNormal);
     } else {
-        MessageBox(LoadResString(IDS_BACKUP_REMINDER_NO_UTILITY), kWarningCaption, kNoteStyle);
+        MessageBox(LoadResString(IDS_BACKUP_REMINDER_NO_UTILITY), kWarningCaption, kWarningStyle);
     }
     CDialog::OnOK();
 }

@@ -28,8 +28,15 @@ BOOL FileExists(const std::string& path)
 
 BOOL FileHasContent(const std::string& path)
 {
+    return FileSize(path) > 0;
+}
+
+LONGLONG FileSize(const std::string& path)
+{
     CFindFile search;
-    return search.FindFirst(path) && !(search.GetAttributes() & FILE_ATTRIBUTE_DIRECTORY) && !search.IsEmptyFile();
+    if (!search.FindFirst(path) || (search.GetAttributes() & FILE_ATTRIBUTE_DIRECTORY))
+        return -1;
+    return (LONGLONG)search.GetFileSize();
 }
 
 BOOL CHeldBatchFile::WriteAndHold(const std::string& path, const std::string& text)

@@ -13,6 +13,9 @@ BOOL FileExists(const std::string& path);
 
 // TRUE when path names a file that holds at least one byte.
 BOOL FileHasContent(const std::string& path);
+// The length of the file path names; -1 when there is none (a folder is no file). A directory
+// search, not GetFileAttributesEx: Windows 95 has none.
+LONGLONG FileSize(const std::string& path);
 
 // A batch file written and then held open until it has run: whoever can write the folder could
 // otherwise replace it between the writing and the run, and the program runs it with its rights.

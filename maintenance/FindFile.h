@@ -19,7 +19,6 @@ public:
 
     std::string GetFileName() const { return m_data.cFileName; }
     DWORD GetAttributes() const { return m_data.dwFileAttributes; }
-    bool IsEmptyFile() const { return GetFileSize() == 0; }
     FILETIME GetLastWriteTime() const { return m_data.ftLastWriteTime; }
     ULONGLONG GetFileSize() const { return (ULONGLONG)m_data.nFileSizeHigh << 32 | m_data.nFileSizeLow; }
 

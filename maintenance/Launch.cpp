@@ -2,7 +2,7 @@
 #include "maintenance/Launch.h"
 
 #include "maintenance/BatchText.h"
-#include "maintenance/FindFile.h"
+#include "maintenance/FileHelpers.h"
 
 #include <shellapi.h>
 
@@ -99,19 +99,12 @@ DWORD RemainingMs(DWORD start, DWORD limitMs)
     return elapsed < limitMs ? limitMs - elapsed : 0;
 }
 
-// -1 when the file cannot be found. A directory search, not GetFileAttributesEx: Windows 95 has none.
-LONGLONG FileSizeOf(const std::string& path)
-{
-    CFindFile search;
-    return search.FindFirst(path) ? (LONGLONG)search.GetFileSize() : -1;
-}
-
 // Until the file has content and two looks kResultPollMs apart find the same size.
 BOOL WaitForFileToSettle(const std::string& path, DWORD start, DWORD limitMs)
 {
     LONGLONG previous = -1;
     for (;;) {
-        const LONGLONG size = FileSizeOf(path);
+        const LONGLONG size = FileSize(path);
         if (size > 0 && size == previous)
             return TRUE;
         previous = size;

@@ -1,14 +1,17 @@
-// Every value of one key as stored, read so that the key can be put back as it was.
+// A key taken away to be replaced, kept in memory so that it can be put back as it was.
 #include "registry/KeySnapshot.h"
 
 #include "registry/RegistryKey.h"
 
-BOOL ReadKeyValues(HKEY root, const std::string& path, std::vector<StoredValue>& values)
+BOOL CKeyTakenAway::TakeAway(HKEY root, const std::string& path)
 {
-    values.clear();
+    m_hRoot = root;
+    m_strPath = path;
+    m_values.clear();
     CRegistryKey key;
-    if (!key.Open(root, path))
-        return FALSE;
+    m_bExisted = key.Open(root, path) != FALSE;
+    if (!m_bExisted)
+        return TRUE;
     DWORD count = 0;
     DWORD longestName = 0;
     DWORD longestData = 0;
@@ -24,41 +27,25 @@ BOOL ReadKeyValues(HKEY root, const std::string& path, std::vector<StoredValue>&
         if (::RegEnumValueA(key.m_hKey, i, name.data(), &nameSize, nullptr, &type, data.data(), &dataSize) !=
             ERROR_SUCCESS)
             return FALSE;
-        values.push_back({std::string(name.data(), nameSize), type,
-                          std::string(reinterpret_cast<const char*>(data.data()), dataSize)});
+        m_values.push_back({std::string(name.data(), nameSize), type,
+                            std::string(reinterpret_cast<const char*>(data.data()), dataSize)});
     }
-    return TRUE;
-}
-
-BOOL WriteKeyValues(HKEY root, const std::string& path, const std::vector<StoredValue>& values)
-{
-    CRegistryKey key;
-    if (!key.Create(root, path))
-        return FALSE;
-    BOOL written = TRUE;
-    for (const StoredValue& value : values)
-        if (::RegSetValueExA(key.m_hKey, value.name.c_str(), 0, value.type,
-                             reinterpret_cast<const BYTE*>(value.data.data()), (DWORD)value.data.size()) !=
-            ERROR_SUCCESS)
-            written = FALSE;
-    return written;
-}
-
-BOOL CKeyTakenAway::TakeAway(HKEY root, const std::string& path)
-{
-    m_hRoot = root;
-    m_strPath = path;
-    CRegistryKey key;
-    m_bExisted = key.Open(root, path) != FALSE;
-    if (!m_bExisted)
-        return TRUE;
-    if (!ReadKeyValues(root, path, m_values))
-        return FALSE;
     key.DeleteKey("");
     return TRUE;
 }
 
 BOOL CKeyTakenAway::PutBack() const
 {
-    return !m_bExisted || WriteKeyValues(m_hRoot, m_strPath, m_values);
+    if (!m_bExisted)
+        return TRUE;
+    CRegistryKey key;
+    if (!key.Create(m_hRoot, m_strPath))
+        return FALSE;
+    BOOL written = TRUE;
+    for (const StoredValue& value : m_values)
+        if (::RegSetValueExA(key.m_hKey, value.name.c_str(), 0, value.type,
+                             reinterpret_cast<const BYTE*>(value.data.data()), (DWORD)value.data.size()) !=
+            ERROR_SUCCESS)
+            written = FALSE;
+    return written;
 }
