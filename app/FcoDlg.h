@@ -9,6 +9,7 @@
 #include "listctrl/ListCtrlFco.h"
 #include "maintenance/FileHelpers.h"
 #include "maintenance/Launch.h"
+#include "maintenance/RegistryExport.h"
 #include "maintenance/VersionInfo.h"
 #include "registry/FcoValueRules.h"
 #include "registry/FcoValueWriter.h"
@@ -107,6 +108,8 @@ protected:
     void OnRemoveAll();
     void OnUpdateRegistry();
     void OnRestoreRegistry();
+    BOOL ImportLeftNothing(const std::vector<RegistryExportValue>& restored);
+    void RefillAfterRestore();
     void OnFcoInfo();
     void OnButton1();
     void OnClickListFco(NMHDR* pNMHDR, LRESULT* pResult);

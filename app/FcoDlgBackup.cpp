@@ -63,7 +63,13 @@ BatchRun CFcoDlg::ExportFcoKey(const std::string& batchPath, const std::string& 
     if (!batch.WriteAndHold(batchPath, line))
         return BatchNotStarted;
     CWaitCursor wait;
-    return RunBatchFile(m_hWnd, batchPath, GetOsVersion(), {kExportTimeoutMs, kExportMinimumOn9xMs, exportPath});
+    // Written whole once it has content and its size stays.
+    const ResultLook exportWritten = [&exportPath](std::string& state) {
+        const LONGLONG size = FileSize(exportPath);
+        state = std::to_string(size);
+        return size > 0 ? TRUE : FALSE;
+    };
+    return RunBatchFile(m_hWnd, batchPath, GetOsVersion(), {kExportTimeoutMs, kExportMinimumOn9xMs, exportWritten});
 }
 
 void CFcoDlg::LaunchFile(const std::string& target, int mode)

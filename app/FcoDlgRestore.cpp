@@ -78,14 +78,33 @@ void CFcoDlg::OnRestoreRegistry()
     EnableRestoreLockedControls(m_hWnd, FALSE);
     BatchRun run;
     {
-        // The list is refilled only from a finished import: the refill rewrites the key.
+        // The list is refilled only from a finished import: the refill rewrites the key. Where the
+        // command interpreter does not wait for the editor, the import is over once the key has
+        // stopped changing.
+        const ResultLook keyWritten = [this](std::string& state) {
+            return LookAtKey(HKEY_LOCAL_MACHINE, m_strFcoKey, state);
+        };
         CWaitCursor wait;
-        run = RunBatchFile(m_hWnd, batchPath, GetOsVersion(), {kImportTimeoutMs, kImportMinimumOn9xMs, ""});
+        run = RunBatchFile(m_hWnd, batchPath, GetOsVersion(), {kImportTimeoutMs, kImportMinimumOn9xMs, keyWritten});
     }
     if (run == BatchNotStarted) {
         current.PutBack();
         EnableRestoreLockedControls(m_hWnd, TRUE);
         MessageBox(FormatString("The registry editor could not be started for %s.%s", importPath.c_str(), kNotChanged),
+                   kWarningCaption, kWarningStyle);
+        return;
+    }
+    const std::vector<RegistryExportValue> restored = ValuesOfKey(backup, keyPath);
+    if (ImportLeftNothing(restored)) {
+        // Refused by a policy, or the file gone by the time the editor opened it: the key must
+        // not stay emptier than the restore found it.
+        const BOOL putBack = current.PutBack();
+        RefillAfterRestore();
+        MessageBox(FormatString(putBack ? "The registry editor imported nothing from the backup file %s: the FCO key "
+                                          "was put back as it was."
+                                        : "The registry editor imported nothing from the backup file %s, and the FCO "
+                                          "key could not be put back whole: the list shows what the registry holds.",
+                                importPath.c_str()),
                    kWarningCaption, kWarningStyle);
         return;
     }
@@ -99,17 +118,33 @@ void CFcoDlg::OnRestoreRegistry()
                    kWarningCaption, kWarningStyle);
         return;
     }
-    ShowWindow(SW_HIDE);
-    FillFcoRows();
-    EnableRestoreLockedControls(m_hWnd, TRUE);
-    ShowWindow(SW_SHOWNORMAL);
+    RefillAfterRestore();
 
-    // The registry editor reports success whatever happened: the key itself is the proof. The
-    // refill's pass read it as the import left it, before rewriting it.
-    const std::vector<std::string> differing = FindUnrestoredFcos(ValuesOfKey(backup, keyPath), m_aFco, m_strToday);
+    // The refill's pass read the key as the import left it, before rewriting it.
+    const std::vector<std::string> differing = FindUnrestoredFcos(restored, m_aFco, m_strToday);
     if (!differing.empty())
         MessageBox(FormatString("The restore is incomplete: the registry does not hold these FCOs as the backup file "
                                 "%s does:\r\n%s",
                                 importPath.c_str(), NameListForMessage(differing).c_str()),
                    kWarningCaption, kWarningStyle);
+}
+
+// Whether the import that has just ended wrote nothing of the backup's values into the FCO key.
+BOOL CFcoDlg::ImportLeftNothing(const std::vector<RegistryExportValue>& restored)
+{
+    std::vector<StoredValue> values;
+    const KeyRead read = ReadStoredValues(HKEY_LOCAL_MACHINE, m_strFcoKey, values);
+    std::vector<std::string> names;
+    for (const StoredValue& value : values)
+        names.push_back(value.name);
+    return ImportWroteNothing(restored, read != KeyRead::Missing, names);
+}
+
+// The list filled again from the key, the dialog hidden meanwhile, and usable again.
+void CFcoDlg::RefillAfterRestore()
+{
+    ShowWindow(SW_HIDE);
+    FillFcoRows();
+    EnableRestoreLockedControls(m_hWnd, TRUE);
+    ShowWindow(SW_SHOWNORMAL);
 }

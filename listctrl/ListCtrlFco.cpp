@@ -247,7 +247,9 @@ LRESULT CListCtrlFco::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
         return OnPaint(wParam, lParam);
     case WM_KEYDOWN:
         if (wParam == VK_SPACE) {
-            OnSpace();
+            // A held key repeats its key-down with bit 30 set: one press, one toggle.
+            if (!(lParam & 0x40000000))
+                OnSpace();
             return 0;
         }
         return Default(msg, wParam, lParam);

@@ -2,7 +2,6 @@
 #include "maintenance/Launch.h"
 
 #include "maintenance/BatchText.h"
-#include "maintenance/FileHelpers.h"
 
 #include <shellapi.h>
 
@@ -90,7 +89,7 @@ BOOL LaunchFile(HWND hWndOwner, const std::string& target, int mode, const std::
 }
 
 namespace {
-// How often a 9x run looks at the file the started program writes.
+// How often a 9x run looks at what the started program writes.
 const DWORD kResultPollMs = 500;
 
 DWORD RemainingMs(DWORD start, DWORD limitMs)
@@ -99,15 +98,18 @@ DWORD RemainingMs(DWORD start, DWORD limitMs)
     return elapsed < limitMs ? limitMs - elapsed : 0;
 }
 
-// Until the file has content and two looks kResultPollMs apart find the same size.
-BOOL WaitForFileToSettle(const std::string& path, DWORD start, DWORD limitMs)
+// Until the look finds a result and two looks kResultPollMs apart find the same.
+BOOL WaitForResultToSettle(const ResultLook& look, DWORD start, DWORD limitMs)
 {
-    LONGLONG previous = -1;
+    std::string previous;
+    bool seen = false;
     for (;;) {
-        const LONGLONG size = FileSize(path);
-        if (size > 0 && size == previous)
+        std::string state;
+        const bool found = look(state) != FALSE;
+        if (found && seen && state == previous)
             return TRUE;
-        previous = size;
+        seen = found;
+        previous.swap(state);
         const DWORD remaining = RemainingMs(start, limitMs);
         if (remaining == 0)
             return FALSE;
@@ -142,7 +144,7 @@ BatchRun RunBatchFile(HWND hWndOwner, const std::string& batchPath, int osVersio
         return BatchFinished;
     const DWORD minimum = wait.minimumOn9xMs < wait.timeoutMs ? wait.minimumOn9xMs : wait.timeoutMs;
     WaitAnsweringMessages(nullptr, RemainingMs(start, minimum));
-    if (!wait.resultFile.empty() && !WaitForFileToSettle(wait.resultFile, start, wait.timeoutMs))
+    if (wait.result && !WaitForResultToSettle(wait.result, start, wait.timeoutMs))
         return BatchTimedOut;
     return BatchFinished;
 }

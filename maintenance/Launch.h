@@ -5,6 +5,7 @@
 
 #include "maintenance/BatchText.h"
 
+#include <functional>
 #include <string>
 
 // Launch modes: how the started program's window is shown.
@@ -64,15 +65,19 @@ enum BatchRun {
     BatchTimedOut,    // still at work when the limit ran out: what it writes may be partial
 };
 
+// One look at what a started program leaves behind: FALSE while there is nothing of it yet, else
+// TRUE with what it looks like now in state.
+using ResultLook = std::function<BOOL(std::string& state)>;
+
 // What a batch file's run must wait for besides the batch itself.
 struct BatchWait {
     DWORD timeoutMs;
     // The command interpreter of the 9x classes goes on as soon as it has started a Windows
     // program, so there the batch's end says nothing of the program's: at least this long after
-    // the launch is waited for, and for resultFile (when given) until it has content and has
-    // stopped growing, all within timeoutMs.
+    // the launch is waited for, and with a result look until it finds a result and two looks
+    // half a second apart find it the same, all within timeoutMs.
     DWORD minimumOn9xMs;
-    std::string resultFile;
+    ResultLook result;
 };
 
 // Runs a batch file hidden, pointed at as BatchLaunchTargetHere says, and waits for it as

@@ -151,13 +151,6 @@ char AsciiLower(char c)
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-std::string AsciiLower(std::string text)
-{
-    for (char& c : text)
-        c = AsciiLower(c);
-    return text;
-}
-
 bool EqualsIgnoringAsciiCase(const std::string& a, const std::string& b)
 {
     if (a.size() != b.size())
@@ -381,6 +374,13 @@ private:
     std::size_t m_next = 0;
 };
 }  // namespace
+
+std::string AsciiLower(std::string text)
+{
+    for (char& c : text)
+        c = AsciiLower(c);
+    return text;
+}
 
 std::string NarrowByCodeUnit(const std::u16string& wide)
 {

@@ -52,6 +52,10 @@ std::string NarrowByCodeUnit(const std::u16string& wide);
 // held in memory gives the empty result.
 RegistryExport ParseRegistryExport(const std::string& bytes, NarrowText narrow = NarrowByCodeUnit);
 
+// The form in which the registry compares key and value names: ASCII letters folded to lower case.
+// Other letters are left as they are: how they pair up depends on the code page.
+std::string AsciiLower(std::string text);
+
 // True when the file has a section of keyPath (root key included, compared without regard to
 // ASCII case), even one without values: importing it puts that key back.
 bool HasSection(const RegistryExport& file, const std::string& keyPath);

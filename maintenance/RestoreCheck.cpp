@@ -57,3 +57,19 @@ std::vector<std::string> FindUnrestoredFcos(const std::vector<RegistryExportValu
     }
     return differing;
 }
+
+bool ImportWroteNothing(const std::vector<RegistryExportValue>& exported, bool keyExists,
+                        const std::vector<std::string>& keyValueNames)
+{
+    if (!keyExists)
+        return true;
+    if (exported.empty())
+        return false;
+    std::set<std::string> held;
+    for (const std::string& name : keyValueNames)
+        held.insert(AsciiLower(name));
+    for (const RegistryExportValue& value : exported)
+        if (held.count(AsciiLower(value.name)) != 0)
+            return false;
+    return true;
+}

@@ -23,3 +23,10 @@ std::vector<std::string> FindUnrestoredFcos(const std::vector<RegistryExportValu
 std::vector<std::string> FindDifferingFcos(const std::vector<RegistryExportValue>& exported,
                                            const std::map<std::string, std::string>& readBack,
                                            const std::string& today);
+
+// True when an import of the file's values (ValuesOfKey) into a key it had emptied wrote nothing:
+// the key is missing, or the file gives it at least one value and it holds none of them, by name
+// as the registry compares names (ASCII case ignored). The registry editor reports success
+// whatever happened, so only the key tells.
+bool ImportWroteNothing(const std::vector<RegistryExportValue>& exported, bool keyExists,
+                        const std::vector<std::string>& keyValueNames);

@@ -2,7 +2,8 @@
 // beside it as regedit.real.exe, or in a folder where no program should be started from, as a
 // decoy. Beside it, regedit.mode says what to do: "skip" imports nothing,
 // "hold" waits until regedit.release appears and then hands the command to the real editor,
-// "detach" hands it to a detached copy of itself that runs the real editor a moment later and
+// "partial" hands it to the real editor and then takes FCO 458 out of the key again,
+// "detach" hands it to a detached copy of itself that runs the real editor 6.5 seconds later and
 // returns at once, as a Windows program started from a 9x batch file leaves the batch going on.
 // It leaves regedit.started there as soon as it runs.
 #include <windows.h>
@@ -60,7 +61,8 @@ int main()
     const std::string folder = FolderOfThisProgram();
     std::string arguments = Arguments();
     if (arguments.compare(0, sizeof(kDetachedMark) - 1, kDetachedMark) == 0) {
-        ::Sleep(1500);
+        // Longer than the import's fixed minimum wait on the 9x line.
+        ::Sleep(6500);
         return RunRealEditor(arguments.substr(sizeof(kDetachedMark) - 1));
     }
     std::ifstream modeFile(folder + "regedit.mode");
@@ -70,6 +72,15 @@ int main()
         char self[MAX_PATH] = {};
         ::GetModuleFileNameA(nullptr, self, MAX_PATH);
         return Run(self, kDetachedMark + arguments, DETACHED_PROCESS, false) ? 0 : 1;
+    }
+    if (mode == "partial") {
+        const int result = RunRealEditor(arguments);
+        HKEY key = nullptr;
+        if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Velmora\\FCO", 0, KEY_SET_VALUE, &key) == ERROR_SUCCESS) {
+            ::RegDeleteValueA(key, "458");
+            ::RegCloseKey(key);
+        }
+        return result;
     }
     if (mode != "hold")
         return 0;

@@ -41,6 +41,7 @@ protected:
     // Puts the registry editor's stand-in where the real one lives.
     void StandInForTheRegistryEditor(const char* mode)
     {
+        editor.reset();
         editor = std::make_unique<RegistryEditorStandIn>(mode);
         ASSERT_TRUE(editor->Ready());
     }
@@ -249,23 +250,46 @@ TEST_F(RestoreRegistry, TheDialogStaysLockedUntilTheImportHasEnded)
     ExpectLockedControlsUsable(true);
 }
 
-TEST_F(RestoreRegistry, AnImportThatLeftTheKeyIncompleteIsReported)
+// The registry editor reports success whatever it did: the key itself tells. An import that wrote
+// nothing must not leave the key emptier than the restore found it.
+TEST_F(RestoreRegistry, AnImportThatWroteNothingPutsTheKeyBackAndAPartialOneIsReported)
 {
     ASSERT_NO_FATAL_FAILURE(Start());
     const std::vector<std::string> exports = ExportFileNames();
     ASSERT_EQ(1u, exports.size());
-    ASSERT_NO_FATAL_FAILURE(StandInForTheRegistryEditor("skip"));
+    const std::string file = "c:\\FCObackup\\" + exports[0];
+    // Written after the start-up's export: no backup holds it.
+    ASSERT_TRUE(machine.SetFcoValue("457", "03/03/06"));
+    const RegistryValues before = machine.FcoValues();
+    const struct {
+        const char* mode;
+        RegistryValues after;
+        std::string warning;
+        std::vector<std::string> dates;
+    } cases[] = {
+        {"skip", before,
+         "The registry editor imported nothing from the backup file " + file + ": the FCO key was put back as it was.",
+         {"15/07/06", "03/03/06", "01/02/06"}},
+        {"partial", {{"456", "15/07/06"}},
+         "The restore is incomplete: the registry does not hold these FCOs as the backup file " + file +
+             " does:\r\n458",
+         {"15/07/06", "", ""}},
+    };
+    for (const auto& editorDoes : cases) {
+        ASSERT_NO_FATAL_FAILURE(StandInForTheRegistryEditor(editorDoes.mode));
+        ASSERT_TRUE(main.Click(IDC_BUTTON_RESTORE));
 
-    ASSERT_TRUE(main.Click(IDC_BUTTON_RESTORE));
-
-    const ShownMessageBox warning = app->WaitForMessageBox("Warning !!!");
-    ASSERT_TRUE(warning) << app->DescribeWindows();
-    EXPECT_EQ("The restore is incomplete: the registry does not hold these FCOs as the backup file c:\\FCObackup\\" +
-                  exports[0] + " does:\r\n456, 458",
-              warning.Text());
-    EXPECT_TRUE(main.IsVisible());
-    ExpectLockedControlsUsable(true);
-    EXPECT_THAT(Dates(), ElementsAre("", "", ""));
+        const ShownMessageBox warning = app->WaitForMessageBox("Warning !!!");
+        ASSERT_TRUE(warning) << editorDoes.mode << "\n" << app->DescribeWindows();
+        EXPECT_EQ(editorDoes.warning, warning.Text()) << editorDoes.mode;
+        EXPECT_EQ(editorDoes.after, machine.FcoValues()) << editorDoes.mode;
+        EXPECT_TRUE(main.IsVisible());
+        ExpectLockedControlsUsable(true);
+        EXPECT_EQ(editorDoes.dates, Dates()) << editorDoes.mode;
+        ASSERT_TRUE(warning.Press(IDOK));
+        ASSERT_TRUE(app->WaitUntilGone(warning.AsWindow()));
+        EXPECT_EQ("", WarningTextNow()) << editorDoes.mode;
+    }
 }
 
 } // namespace

@@ -64,15 +64,22 @@ TEST_F(UpdateRegistry, ClickedTicksReachTheRegistryOnlyAfterYes)
     EXPECT_THAT(Dates(), ElementsAre("15/07/06", today, ""));
 }
 
-// An engineer at the keyboard: the arrow keys move the selection, Space ticks and clears its row.
+// An engineer at the keyboard: the arrow keys move the selection, Space ticks and clears its row,
+// once however long it is held.
 TEST_F(UpdateRegistry, SpaceTicksAndClearsTheSelectedRowAsAClickDoes)
 {
     const HWND list = main.Child(IDC_LIST_FCO).Handle();
     const auto press = [&](WPARAM key) {
         return ::PostMessageW(list, WM_KEYDOWN, key, 1) && ::PostMessageW(list, WM_KEYUP, key, 0xC0000001);
     };
+    // The keyboard repeats a held key's key-down with bit 30 set: the key was down already.
+    const auto holdSpace = [&] {
+        return ::PostMessageW(list, WM_KEYDOWN, VK_SPACE, 1) &&
+               ::PostMessageW(list, WM_KEYDOWN, VK_SPACE, 0x40000001) &&
+               ::PostMessageW(list, WM_KEYUP, VK_SPACE, 0xC0000001);
+    };
     std::string pictures;
-    ASSERT_TRUE(press(VK_END) && press(VK_SPACE));
+    ASSERT_TRUE(press(VK_END) && holdSpace());
     EXPECT_TRUE(ShowsTickOnlyIn(List(), 0, 2, &pictures)) << "458 cleared\n" << pictures;
     ASSERT_TRUE(press(VK_UP) && press(VK_SPACE));
     EXPECT_TRUE(ShowsTickOnlyIn(List(), 1, 2, &pictures)) << "457 ticked\n" << pictures;
