@@ -129,6 +129,6 @@ private:
     FcoDates m_fcoDates;
     // Update Registry's writes; a walk over the rows keeps the key open throughout.
     CFcoValueWriter m_fcoValueWriter;
-    // The self-install copy's batch file, held until the dialog ends.
-    CHeldBatchFile m_heldCopyBatch;
+    // The self-install copy, awaited when the dialog ends.
+    CBatchInBackground m_copyBatch;
 };

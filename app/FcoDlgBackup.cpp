@@ -28,7 +28,8 @@ void CFcoDlg::BackupFcoKey()
     const std::string exportPath =
         FormatString("%s%s.reg", LoadResString(IDS_EXPORT_FILE_PREFIX).c_str(), m_strTimeStamp.c_str());
     const std::string batchPath = FormatString("%s%s.bat", LoadResString(IDS_BATCH_FILE_PREFIX).c_str(), "REG");
-    const BatchRun run = ExportFcoKey(batchPath, exportPath);
+    // A folder that leads elsewhere puts the backup wherever its maker chose.
+    const BatchRun run = IsLinkToElsewhere(folder) ? BatchNotStarted : ExportFcoKey(batchPath, exportPath);
     // A start without a backup must not pass unnoticed; the program goes on all the same.
     if (run == BatchTimedOut)
         MessageBox(FormatString("The FCO key may not be backed up: the registry editor had not finished the export "
@@ -62,6 +63,10 @@ BatchRun CFcoDlg::ExportFcoKey(const std::string& batchPath, const std::string& 
     CHeldBatchFile batch;
     if (!batch.WriteAndHold(batchPath, line))
         return BatchNotStarted;
+    // The editor writes through whatever already has the name (a hard link to another file).
+    ::DeleteFileA(exportPath.c_str());
+    if (FileExists(exportPath))
+        return BatchNotStarted;
     CWaitCursor wait;
     // Written whole once it has content and its size stays.
     const ResultLook exportWritten = [&exportPath](std::string& state) {
@@ -69,7 +74,7 @@ BatchRun CFcoDlg::ExportFcoKey(const std::string& batchPath, const std::string& 
         state = std::to_string(size);
         return size > 0 ? TRUE : FALSE;
     };
-    return RunBatchFile(m_hWnd, batchPath, GetOsVersion(), {kExportTimeoutMs, kExportMinimumOn9xMs, exportWritten});
+    return RunBatchFile(m_hWnd, batch, GetOsVersion(), {kExportTimeoutMs, kExportMinimumOn9xMs, exportWritten});
 }
 
 void CFcoDlg::LaunchFile(const std::string& target, int mode)

@@ -5,6 +5,7 @@
 #include "framework/Strings.h"
 #include "maintenance/BatchText.h"
 #include "maintenance/FileHelpers.h"
+#include "maintenance/Folder.h"
 #include "maintenance/Launch.h"
 #include "maintenance/VersionCompare.h"
 #include "registry/FcoKey.h"
@@ -26,17 +27,17 @@ void CFcoDlg::CheckInstallation()
     UpdateInstalledProgram();
 
     if (!FileExists(LoadResString(IDS_INSTALLED_PROGRAM))) {
-        // Without its own folder the copy would take "\*.*", the whole drive.
-        if (folder.empty())
+        // Without its own folder the copy would take "\*.*", the whole drive. Its batch file is
+        // not written into a backup folder that leads elsewhere.
+        if (folder.empty() || IsLinkToElsewhere(LoadResString(IDS_BACKUP_FOLDER)))
             return;
         // The copy runs hidden, where nobody could answer xcopy's questions: /Y overwrites without
         // asking and /I takes the destination for a folder.
         const std::string command =
             FormatString(LoadResString(IDS_XCOPY_COMMAND).c_str(), EscapeForBatch(folder).c_str(), "*.*") + "/Y /I";
         const std::string batchFile = FormatString("%s%s.bat", LoadResString(IDS_BATCH_FILE_PREFIX).c_str(), "COPY");
-        // Nobody waits for the copy: the batch file stays held for as long as the dialog lives.
-        if (m_heldCopyBatch.WriteAndHold(batchFile, command))
-            StartBatchFile(m_hWnd, batchFile, GetOsVersion());
+        // Nobody waits for the copy while the dialog lives.
+        m_copyBatch.Start(m_hWnd, batchFile, command, GetOsVersion());
         return;
     }
 

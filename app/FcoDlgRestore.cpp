@@ -6,6 +6,7 @@
 #include "framework/WaitCursor.h"
 #include "maintenance/BatchText.h"
 #include "maintenance/FileHelpers.h"
+#include "maintenance/Folder.h"
 #include "maintenance/Launch.h"
 #include "maintenance/MachineTypeDlg.h"
 #include "maintenance/NameList.h"
@@ -42,6 +43,13 @@ const char kNotChanged[] = "\r\nThe registry was not changed.";
 // so a wrong or missing backup file never costs the machine its FCO key.
 void CFcoDlg::OnRestoreRegistry()
 {
+    const std::string folder = LoadResString(IDS_BACKUP_FOLDER);
+    if (IsLinkToElsewhere(folder)) {
+        MessageBox(FormatString("The backup folder %s leads to another place: nothing is restored from it.%s",
+                                folder.c_str(), kNotChanged),
+                   kWarningCaption, kWarningStyle);
+        return;
+    }
     CMachineTypeDlg picker;
     picker.m_bMachineType = FALSE;
     if (picker.DoModal() != IDOK)
@@ -85,7 +93,7 @@ void CFcoDlg::OnRestoreRegistry()
             return LookAtKey(HKEY_LOCAL_MACHINE, m_strFcoKey, state);
         };
         CWaitCursor wait;
-        run = RunBatchFile(m_hWnd, batchPath, GetOsVersion(), {kImportTimeoutMs, kImportMinimumOn9xMs, keyWritten});
+        run = RunBatchFile(m_hWnd, batch, GetOsVersion(), {kImportTimeoutMs, kImportMinimumOn9xMs, keyWritten});
     }
     if (run == BatchNotStarted) {
         current.PutBack();

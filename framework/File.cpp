@@ -47,11 +47,13 @@ BOOL CFile::ReadAll(std::string& bytes)
     return TRUE;
 }
 
-BOOL CFile::CreateForWriting(const std::string& path)
+BOOL CFile::CreateNew(const std::string& path)
 {
     Close();
-    m_hFile = ::CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
+    // Deleting a hard link removes that name only; the file it shared stays as it was.
+    ::DeleteFileA(path.c_str());
+    m_hFile = ::CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
+                            nullptr);
     return m_hFile != INVALID_HANDLE_VALUE;
 }
 

@@ -19,11 +19,15 @@ public:
     BOOL OpenAndHold(const std::string& path);
     // Reads the whole file; FALSE (and no bytes) when it cannot be read or held in memory.
     BOOL ReadAll(std::string& bytes);
-    // Creates the file for writing, or empties an existing one.
-    BOOL CreateForWriting(const std::string& path);
+    // Makes the file anew for writing: whatever had that name is deleted first, and a file that
+    // is there all the same is not opened. Opening an existing file would write through to
+    // whatever it is (a hard link to another file) and keep its owner and access rights. Others
+    // may read it meanwhile.
+    BOOL CreateNew(const std::string& path);
     // Writes bytes as they are; TRUE only when every byte was written.
     BOOL Write(const std::string& bytes);
     void Close();
+    BOOL IsOpen() const { return m_hFile != INVALID_HANDLE_VALUE; }
 
 private:
     HANDLE m_hFile = INVALID_HANDLE_VALUE;

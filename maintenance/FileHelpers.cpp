@@ -47,9 +47,15 @@ BOOL CHeldBatchFile::WriteAndHold(const std::string& path, const std::string& te
         return FALSE;
     {
         CFile file;
-        if (!file.CreateForWriting(path) || !file.Write(bytes))
+        if (!file.CreateNew(path) || !file.Write(bytes))
             return FALSE;
     }
+    return HoldIfItHolds(path, bytes);
+}
+
+BOOL CHeldBatchFile::HoldIfItHolds(const std::string& path, const std::string& bytes)
+{
+    m_strPath = path;
     std::string held;
     if (m_hold.OpenAndHold(path) && m_hold.ReadAll(held) && held == bytes)
         return TRUE;

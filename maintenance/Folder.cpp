@@ -38,3 +38,9 @@ BOOL EnsureFolder(const std::string& path)
             ::SetFileAttributesA(prefixes[i].c_str(), FILE_ATTRIBUTE_NORMAL);
     return IsPlainFolder(path);
 }
+
+BOOL IsLinkToElsewhere(const std::string& path)
+{
+    const DWORD attributes = ::GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+}

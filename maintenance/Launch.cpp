@@ -5,6 +5,13 @@
 
 #include <shellapi.h>
 
+namespace {
+// A terminated process is gone within moments; this only bounds a machine in trouble.
+const DWORD kEndWaitMs = 5000;
+// How long the program's end waits for a batch left running.
+const DWORD kBackgroundEndWaitMs = 60000;
+} // namespace
+
 int ShowCommandForMode(int mode)
 {
     switch (mode) {
@@ -48,6 +55,14 @@ BOOL CLaunchedProcess::Launch(HWND hWndOwner, const std::string& target, int mod
 BOOL CLaunchedProcess::WaitForExit(DWORD timeoutMs)
 {
     return !m_hProcess || WaitAnsweringMessages(m_hProcess, timeoutMs);
+}
+
+void CLaunchedProcess::End()
+{
+    if (!m_hProcess || ::WaitForSingleObject(m_hProcess, 0) == WAIT_OBJECT_0)
+        return;
+    ::TerminateProcess(m_hProcess, 1);
+    WaitAnsweringMessages(m_hProcess, kEndWaitMs);
 }
 
 BOOL WaitAnsweringMessages(HANDLE hObject, DWORD timeoutMs)
@@ -125,21 +140,32 @@ BatchLaunchTarget BatchLaunchTargetHere(const std::string& batchPath, int osVers
     return BatchLaunchTargetFor(batchPath, osVersion, length > 0 && length < MAX_PATH ? windows : "");
 }
 
-BOOL StartBatchFile(HWND hWndOwner, const std::string& batchPath, int osVersion)
+CBatchInBackground::~CBatchInBackground()
 {
-    const BatchLaunchTarget target = BatchLaunchTargetHere(batchPath, osVersion);
-    return LaunchFile(hWndOwner, target.file, LaunchHidden, target.directory);
+    m_process.WaitForExit(kBackgroundEndWaitMs);
 }
 
-BatchRun RunBatchFile(HWND hWndOwner, const std::string& batchPath, int osVersion, const BatchWait& wait)
+BOOL CBatchInBackground::Start(HWND hWndOwner, const std::string& batchPath, const std::string& text, int osVersion)
 {
+    if (!m_file.WriteAndHold(batchPath, text))
+        return FALSE;
     const BatchLaunchTarget target = BatchLaunchTargetHere(batchPath, osVersion);
+    return m_process.Launch(hWndOwner, target.file, LaunchHidden, target.directory);
+}
+
+BatchRun RunBatchFile(HWND hWndOwner, const CHeldBatchFile& batch, int osVersion, const BatchWait& wait)
+{
+    if (!batch.IsHeld())
+        return BatchNotStarted;
+    const BatchLaunchTarget target = BatchLaunchTargetHere(batch.Path(), osVersion);
     const DWORD start = ::GetTickCount();
     CLaunchedProcess process;
     if (!process.Launch(hWndOwner, target.file, LaunchHidden, target.directory))
         return BatchNotStarted;
-    if (!process.WaitForExit(wait.timeoutMs))
+    if (!process.WaitForExit(wait.timeoutMs)) {
+        process.End();
         return BatchTimedOut;
+    }
     if (!CommandInterpreterOutrunsPrograms(osVersion))
         return BatchFinished;
     const DWORD minimum = wait.minimumOn9xMs < wait.timeoutMs ? wait.minimumOn9xMs : wait.timeoutMs;

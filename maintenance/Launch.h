@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "maintenance/BatchText.h"
+#include "maintenance/FileHelpers.h"
 
 #include <functional>
 #include <string>
@@ -37,6 +38,9 @@ public:
     // file the 9x shell ran without handing back its process, have no process here: nothing to
     // wait for, TRUE at once.
     BOOL WaitForExit(DWORD timeoutMs);
+    // Ends the started process if it still runs, and waits a little for it to be gone: a command
+    // interpreter left running reads its batch file again after each command.
+    void End();
 
 private:
     HANDLE m_hProcess = nullptr;
@@ -55,14 +59,32 @@ BOOL LaunchFile(HWND hWndOwner, const std::string& target, int mode, const std::
 // BatchLaunchTargetFor with this machine's Windows folder.
 BatchLaunchTarget BatchLaunchTargetHere(const std::string& batchPath, int osVersion);
 
-// Starts a batch file hidden, pointed at as BatchLaunchTargetHere says, and forgets it.
-BOOL StartBatchFile(HWND hWndOwner, const std::string& batchPath, int osVersion);
+// A batch file left to run while the program goes on. Until it has ended its file stays held, or
+// the command interpreter would run whatever lines someone wrote into it meanwhile; so when the
+// object goes while the batch still runs, that is waited for as WaitAnsweringMessages does, for
+// at most a minute.
+class CBatchInBackground {
+public:
+    CBatchInBackground() = default;
+    ~CBatchInBackground();
+    CBatchInBackground(const CBatchInBackground&) = delete;
+    CBatchInBackground& operator=(const CBatchInBackground&) = delete;
+
+    // Writes and holds the batch file (CHeldBatchFile), then starts it hidden, pointed at as
+    // BatchLaunchTargetHere says. FALSE when it was not written or not started.
+    BOOL Start(HWND hWndOwner, const std::string& batchPath, const std::string& text, int osVersion);
+
+private:
+    // Declared first, let go last.
+    CHeldBatchFile m_file;
+    CLaunchedProcess m_process;
+};
 
 // How a batch file's run ended.
 enum BatchRun {
     BatchFinished,
-    BatchNotStarted,  // the shell refused it
-    BatchTimedOut,    // still at work when the limit ran out: what it writes may be partial
+    BatchNotStarted,  // not held, or the shell refused it
+    BatchTimedOut,    // still at work when the limit ran out: ended then, what it wrote may be partial
 };
 
 // One look at what a started program leaves behind: FALSE while there is nothing of it yet, else
@@ -80,6 +102,8 @@ struct BatchWait {
     ResultLook result;
 };
 
-// Runs a batch file hidden, pointed at as BatchLaunchTargetHere says, and waits for it as
-// WaitAnsweringMessages does. The caller holds the file (CHeldBatchFile) until this returns.
-BatchRun RunBatchFile(HWND hWndOwner, const std::string& batchPath, int osVersion, const BatchWait& wait);
+// Runs a held batch file hidden, pointed at as BatchLaunchTargetHere says, and waits for it as
+// WaitAnsweringMessages does; a file that is not held is not run. A batch still running when the
+// limit runs out is ended (CLaunchedProcess::End) before this returns, so the caller may let the
+// file go then.
+BatchRun RunBatchFile(HWND hWndOwner, const CHeldBatchFile& batch, int osVersion, const BatchWait& wait);

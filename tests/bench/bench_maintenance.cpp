@@ -79,7 +79,7 @@ void BenchCommands()
                 if (key.Open(HKEY_LOCAL_MACHINE, fcoKey))
                     key.DeleteKey("");
                 key.Close();
-                RunBatchFile(dlg, kRestoreBatch, GetOsVersion(), {60000, 4000, nullptr});
+                RunBatchFile(dlg, batch, GetOsVersion(), {60000, 4000, nullptr});
                 dlg.FillFcoRows();
             }));
             refillRuns.push_back(Seconds([&] { dlg.FillFcoRows(); }));

@@ -1,6 +1,7 @@
 // The backup folder's creation and the shell launch with its show modes, in-process under Wine.
 #include "maintenance/Folder.h"
 #include "maintenance/Launch.h"
+#include "registry/FcoKey.h"
 #include "tests/common/Files.h"
 #include "tests/win/support/ScratchFolder.h"
 
@@ -61,5 +62,27 @@ TEST(LaunchFile, StartsTheTargetWithTheShowCommandOfItsMode)
             ::Sleep(50);
         EXPECT_EQ(std::to_string(mode[1]), ReadWholeFile(report)) << "mode " << mode[0];
     }
+}
+
+TEST(RunBatchFile, RunsOnlyAFileHeldAsWrittenAndEndsOneStillRunningAtItsLimit)
+{
+    ScratchFolder folder("run_batch");
+    const std::string ran = folder.Path() + "ran";
+    const std::string rewritten = folder.Path() + "rewritten.bat";
+    folder.WriteFile("rewritten.bat", "echo x>\"" + ran + "\"\r\n");
+    CHeldBatchFile notAsWritten;
+    EXPECT_FALSE(notAsWritten.HoldIfItHolds(rewritten, "rem written\r\n"));
+    EXPECT_EQ(BatchNotStarted, RunBatchFile(nullptr, notAsWritten, GetOsVersion(), {10000, 0, nullptr}));
+    EXPECT_EQ("", ReadWholeFile(ran));
+    EXPECT_TRUE(WriteWholeFile(rewritten, "not held")) << "a refused file stays held";
+
+    const std::string ticks = folder.Path() + "ticks";
+    CHeldBatchFile endless;
+    ASSERT_TRUE(endless.WriteAndHold(folder.Path() + "endless.bat", ":again\r\necho x>>\"" + ticks + "\"\r\ngoto again\r\n"));
+    EXPECT_EQ(BatchTimedOut, RunBatchFile(nullptr, endless, GetOsVersion(), {1000, 0, nullptr}));
+    const std::size_t ticked = ReadWholeFile(ticks).size();
+    EXPECT_GT(ticked, 0u);
+    ::Sleep(1000);
+    EXPECT_EQ(ticked, ReadWholeFile(ticks).size()) << "the batch still runs after its limit";
 }
 } // namespace
