@@ -58,8 +58,10 @@ void CFcoDlg::OnRestoreRegistry()
     const std::string importPath =
         FormatString("%s%s.reg", LoadResString(IDS_BACKUP_FOLDER_SLASH).c_str(), picker.m_strSelection.c_str());
     const std::string keyPath = LoadResString(IDS_HKLM_PREFIX) + m_strFcoKey;
+    // Held from the check until the import is over: the editor imports the bytes that were checked.
+    CFile heldBackup;
     RegistryExport backup;
-    const std::string refusal = RefuseBackupFile(picker.m_strSelection, importPath, keyPath, backup);
+    const std::string refusal = RefuseBackupFile(picker.m_strSelection, importPath, keyPath, heldBackup, backup);
     if (!refusal.empty()) {
         MessageBox(refusal + kNotChanged, kWarningCaption, kWarningStyle);
         return;

@@ -12,12 +12,13 @@ std::string NarrowToAnsi(const std::u16string& wide)
 }
 } // namespace
 
-BOOL ReadRegistryExportFile(const std::string& path, RegistryExport& file)
+BOOL HoldAndReadRegistryExportFile(CFile& hold, const std::string& path, RegistryExport& file)
 {
-    CFile input;
     std::string bytes;
-    if (!input.OpenForReading(path) || !input.ReadAll(bytes))
+    if (!hold.OpenAndHold(path) || !hold.ReadAll(bytes)) {
+        hold.Close();
         return FALSE;
+    }
     file = ParseRegistryExport(bytes, NarrowToAnsi);
     return TRUE;
 }

@@ -6,9 +6,9 @@
 #include "maintenance/ExportFile.h"
 
 std::string RefuseBackupFile(const std::string& name, const std::string& importPath, const std::string& keyPath,
-                             RegistryExport& backup)
+                             CFile& hold, RegistryExport& backup)
 {
-    if (!IsValidFileName(name) || !ReadRegistryExportFile(importPath, backup))
+    if (!IsValidFileName(name) || !HoldAndReadRegistryExportFile(hold, importPath, backup))
         return FormatString("The backup file %s was not found.", importPath.c_str());
     if (!backup.headerRecognised || !HasSection(backup, keyPath))
         return FormatString("The file %s holds no backup of %s.", importPath.c_str(), keyPath.c_str());

@@ -4,7 +4,9 @@
 // "hold" waits until regedit.release appears and then hands the command to the real editor,
 // "partial" hands it to the real editor and then takes FCO 458 out of the key again,
 // "detach" hands it to a detached copy of itself that runs the real editor 6.5 seconds later and
-// returns at once, as a Windows program started from a 9x batch file leaves the batch going on.
+// returns at once, as a Windows program started from a 9x batch file leaves the batch going on,
+// "swap" rewrites the file to import so that it also names another key, as whoever can write the
+// backup folder could, and then hands the command to the real editor.
 // It leaves regedit.started there as soon as it runs.
 #include <windows.h>
 
@@ -72,6 +74,15 @@ int main()
         char self[MAX_PATH] = {};
         ::GetModuleFileNameA(nullptr, self, MAX_PATH);
         return Run(self, kDetachedMark + arguments, DETACHED_PROCESS, false) ? 0 : 1;
+    }
+    if (mode == "swap") {
+        const std::string::size_type open = arguments.find('"');
+        const std::string::size_type close = arguments.find('"', open + 1);
+        if (open != std::string::npos && close != std::string::npos)
+            std::ofstream(arguments.substr(open + 1, close - open - 1), std::ios::binary)
+                << "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Velmora\\FCO]\r\n\"456\"=\"01/01/01\"\r\n\r\n"
+                   "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Planted]\r\n\"x\"=\"y\"\r\n";
+        return RunRealEditor(arguments);
     }
     if (mode == "partial") {
         const int result = RunRealEditor(arguments);

@@ -61,11 +61,12 @@ protected:
     }
 };
 
-TEST_F(RestoreRegistry, TheOnlyBackupIsRestoredWithoutAsking)
+TEST_F(RestoreRegistry, TheOnlyBackupIsRestoredWithoutAskingAsItWasChecked)
 {
     ASSERT_NO_FATAL_FAILURE(Start());
     const std::vector<std::string> exports = ExportFileNames();
     ASSERT_EQ(1u, exports.size());
+    ASSERT_NO_FATAL_FAILURE(StandInForTheRegistryEditor("swap"));
     ASSERT_NO_FATAL_FAILURE(MarkKeyBeforeRestore());
     ASSERT_TRUE(machine.SetFcoValue("456", "02/02/02"));
 
@@ -73,6 +74,7 @@ TEST_F(RestoreRegistry, TheOnlyBackupIsRestoredWithoutAsking)
 
     ASSERT_TRUE(WaitForRestoreEnd()) << app->DescribeWindows();
     EXPECT_EQ((RegistryValues{{"456", "15/07/06"}, {"458", "01/02/06"}}), machine.FcoValues());
+    EXPECT_FALSE(KeyExists("SOFTWARE\\Planted"));
     EXPECT_EQ("regedit.exe /s  \"c:\\FCObackup\\" + exports[0] + "\"  \r\n exit",
               ReadWholeFile(BackupPath("FCORES.bat")));
     ExpectLockedControlsUsable(true);
