@@ -1,6 +1,7 @@
 // Reads the files the system registry editor exports: key sections and their values, as an import would store them.
 #include "maintenance/RegistryExport.h"
 
+#include <algorithm>
 #include <map>
 #include <new>
 #include <string_view>
@@ -58,7 +59,16 @@ bool IsLineEnd(Units rest)
 bool IsCommentOrEmpty(Units line)
 {
     line = SkipBlanks(line);
-    return line.empty() || line.front() == u';' || line.front() == u'#';
+    return line.empty() || line.front() == u';';
+}
+
+// A zero ends the importer's line early; other control characters are no part of an export.
+bool HoldsControlCharacter(Units line)
+{
+    for (const char16_t unit : line)
+        if (unit < 0x20 && unit != u'\t')
+            return true;
+    return false;
 }
 
 int HexDigitValue(char16_t c)
@@ -191,8 +201,13 @@ public:
                 // A value is read even where it will be dropped, so its continuation lines go with it.
                 if (ReadValueLine(line, value) && inSection)
                     file.sections.back().values.push_back(std::move(value));
+                else
+                    ++m_unread;
             }
+            else
+                ++m_unread;
         }
+        file.unreadLines = m_unread;
         return file;
     }
 
@@ -201,12 +216,11 @@ private:
     {
         if (m_next >= m_text.size())
             return false;
-        const std::size_t lineFeed = m_text.find(u'\n', m_next);
-        const std::size_t end = lineFeed == Units::npos ? m_text.size() : lineFeed;
+        const std::size_t end = std::min(m_text.find_first_of(u"\r\n", m_next), m_text.size());
         line = m_text.substr(m_next, end - m_next);
-        m_next = lineFeed == Units::npos ? m_text.size() : lineFeed + 1;
-        if (!line.empty() && line.back() == u'\r')
-            line.remove_suffix(1);
+        m_next = end + (m_text.substr(end, 2) == u"\r\n" ? 2 : 1);
+        if (HoldsControlCharacter(line))
+            ++m_unread;
         return true;
     }
 
@@ -221,6 +235,8 @@ private:
             ++file.unkeptSections;
             return false;
         }
+        if (!SkipBlanks(line.substr(close + 1)).empty())
+            ++m_unread;
         RegistryExportSection section;
         section.keyPath = NarrowKeyPath(line.substr(1, close - 1));
         file.sections.push_back(std::move(section));
@@ -263,8 +279,10 @@ private:
         if (StartsWith(data, u"dword:"))
         {
             data = SkipBlanks(data.substr(6));
+            const std::size_t length = data.size();
             std::uint32_t number = 0;
-            if (!ReadHexNumber(data, 0xFFFFFFFF, number) || !IsLineEnd(data))
+            // The importer takes at most eight digits, leading zeros included.
+            if (!ReadHexNumber(data, 0xFFFFFFFF, number) || length - data.size() > 8 || !IsLineEnd(data))
                 return false;
             value.type = kRegDword;
             for (int shift = 0; shift < 32; shift += 8)
@@ -372,6 +390,7 @@ private:
     bool m_wide;
     NarrowText m_narrow;
     std::size_t m_next = 0;
+    std::size_t m_unread = 0;
 };
 }  // namespace
 
@@ -459,16 +478,10 @@ std::vector<RegistryExportValue> ValuesOfKey(const RegistryExport& file, const s
 
 bool ImportsOnlyKey(const RegistryExport& file, const std::string& keyPath)
 {
-    if (!file.headerRecognised || file.unkeptSections != 0)
+    if (!file.headerRecognised || file.unkeptSections != 0 || file.unreadLines != 0)
         return false;
     for (const RegistryExportSection& section : file.sections)
-    {
-        const std::string& path = section.keyPath;
-        const bool inside =
-            EqualsIgnoringAsciiCase(path.substr(0, keyPath.size()), keyPath) &&
-            (path.size() == keyPath.size() || path[keyPath.size()] == '\\');
-        if (!inside)
+        if (!EqualsIgnoringAsciiCase(section.keyPath, keyPath))
             return false;
-    }
     return true;
 }

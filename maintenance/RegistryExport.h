@@ -38,6 +38,12 @@ struct RegistryExport
     // Lines that open a section not kept in sections: key deletions ("[-...]") and lines with no
     // usable key name. The importer may still act on them.
     std::size_t unkeptSections = 0;
+    // Lines not understood whole: any line but the header, blank lines, comments, sections and
+    // values with their continuations; a value the importer refuses or one that deletes (the
+    // reader skips both), a value outside a kept section, text after a section's closing bracket,
+    // a line holding a zero or another control character but the tab. The importer may read
+    // any of them otherwise than the reader does.
+    std::size_t unreadLines = 0;
 };
 
 // Turns UTF-16 text into the program's single-byte text. A zero code unit never reaches it.
@@ -47,8 +53,9 @@ using NarrowText = std::string (*)(const std::u16string& wide);
 std::string NarrowByCodeUnit(const std::u16string& wide);
 
 // Parses a whole export file. Single-byte text ("REGEDIT4") and UTF-16LE with byte-order mark
-// ("Windows Registry Editor Version 5.00") are read, with CRLF or LF line ends. A line that is
-// not understood is skipped; a value outside a usable section is dropped. Input that cannot be
+// ("Windows Registry Editor Version 5.00") are read; a line ends at CR, LF or CRLF, as the
+// importer ends it. A line that is not understood is skipped and counted; a value outside a
+// usable section is dropped. Input that cannot be
 // held in memory gives the empty result.
 RegistryExport ParseRegistryExport(const std::string& bytes, NarrowText narrow = NarrowByCodeUnit);
 
@@ -66,6 +73,8 @@ bool HasSection(const RegistryExport& file, const std::string& keyPath);
 std::vector<RegistryExportValue> ValuesOfKey(const RegistryExport& file, const std::string& keyPath);
 
 // True when importing the file can touch nothing but keyPath (root key included, compared
-// without regard to ASCII case) and its subkeys: a recognised header, every section inside that
-// key, and no section the reader did not keep (a key deletion, an unusable key name).
+// without regard to ASCII case): a recognised header, every section that key itself (not a
+// subkey: the program writes none, and a key with one cannot be deleted by a restore on NT), no
+// section the reader did not keep (a key deletion, an unusable key name) and no line it did not
+// understand whole.
 bool ImportsOnlyKey(const RegistryExport& file, const std::string& keyPath);

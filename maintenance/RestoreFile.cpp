@@ -12,6 +12,10 @@ std::string RefuseBackupFile(const std::string& name, const std::string& importP
         return FormatString("The backup file %s was not found.", importPath.c_str());
     if (!backup.headerRecognised || !HasSection(backup, keyPath))
         return FormatString("The file %s holds no backup of %s.", importPath.c_str(), keyPath.c_str());
+    // Read otherwise by the registry editor, such a line could name any key.
+    if (backup.unreadLines != 0)
+        return FormatString("The file %s holds lines that are no part of a registry export: it is not imported.",
+                            importPath.c_str());
     if (!ImportsOnlyKey(backup, keyPath))
         return FormatString("The file %s changes other keys than %s: it is not imported.", importPath.c_str(),
                             keyPath.c_str());

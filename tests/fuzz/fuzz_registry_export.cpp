@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace
@@ -65,10 +66,11 @@ std::string Written(const RegistryExport& file)
     return text;
 }
 
-// Whether every section line of the file, found without the reader, names the key or a subkey:
-// the text after a line's opening bracket (after blanks) starts with the key's ASCII path, in any
-// ASCII case, followed by a backslash, a closing bracket or nothing.
-bool EverySectionInside(const std::string& bytes, const std::string& key)
+// Whether every section line of the file, found without the reader, names the key itself: split
+// as the importer splits lines (at CR, at LF, and at a zero, where its line buffer ends), the text
+// after a line's opening bracket (and blanks) is the key's ASCII path, in any ASCII case, and a
+// closing bracket.
+bool EverySectionIsTheKey(const std::string& bytes, const std::string& key)
 {
     const bool wide = bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF &&
                       static_cast<unsigned char>(bytes[1]) == 0xFE;
@@ -77,18 +79,21 @@ bool EverySectionInside(const std::string& bytes, const std::string& key)
         text.push_back(static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
                                              (wide ? static_cast<unsigned char>(bytes[i + 1]) << 8 : 0)));
     const auto upper = [](char16_t c) { return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - 32) : c; };
+    static const char16_t kLineEnds[] = {u'\r', u'\n', u'\0'};
     for (std::size_t start = 0, end = 0; end != std::u16string::npos; start = end + 1)
     {
-        end = text.find(u'\n', start);
+        end = text.find_first_of(std::u16string_view(kLineEnds, 3), start);
         const std::u16string line = text.substr(start, end == std::u16string::npos ? end : end - start);
-        const std::size_t first = line.find_first_not_of(u" \t");
-        if (first == std::u16string::npos || line[first] != u'[')
+        std::size_t at = line.find_first_not_of(u" \t");
+        if (at == std::u16string::npos || line[at] != u'[')
             continue;
-        const std::u16string path = line.substr(first + 1);
+        at = line.find_first_not_of(u" \t", at + 1);
+        if (at == std::u16string::npos || line.size() - at < key.size() + 1)
+            return false;
         for (std::size_t i = 0; i < key.size(); ++i)
-            if (i >= path.size() || upper(path[i]) != upper(static_cast<unsigned char>(key[i])))
+            if (upper(line[at + i]) != upper(static_cast<unsigned char>(key[i])))
                 return false;
-        if (path.size() > key.size() && path[key.size()] != u'\\' && path[key.size()] != u']')
+        if (line[at + key.size()] != u']')
             return false;
     }
     return true;
@@ -105,7 +110,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     const RegistryExport file = ParseRegistryExport(bytes);
 
-    const std::size_t lines = static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1;
+    const std::size_t lines = static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n') +
+                                                        std::count(bytes.begin(), bytes.end(), '\r')) + 1;
     std::size_t valueCount = 0;
     Check(file.sections.size() <= lines);
     for (const RegistryExportSection& section : file.sections)
@@ -129,7 +135,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // A file the restore would import names no key outside the FCO key, however it is written.
     const std::string fcoKey = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Velmora\\FCO";
     if (ImportsOnlyKey(file, fcoKey))
-        Check(EverySectionInside(bytes, fcoKey));
+        Check(EverySectionIsTheKey(bytes, fcoKey));
 
     const RegistryExport again = ParseRegistryExport(Written(file));
     Check(again.headerRecognised && !again.wideText && again.sections.size() == file.sections.size());

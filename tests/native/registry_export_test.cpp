@@ -203,7 +203,7 @@ TEST(ParseRegistryExport, RecognisesOnlyTheTwoHeadersAsTheImporterDoes)
 TEST(ParseRegistryExport, JoinsContinuedByteLists)
 {
     EXPECT_EQ("c=3:<1><2><3><4>\n", Parsed("\"c\"=hex:01,02,\\\r\n  03,04\r\n"));
-    EXPECT_EQ("c=3:<1><2><3><4>\n", Parsed("\"c\"=hex:01,02,\\  \r\n\r\n; note\r\n# note\r\n03,04\r\n"));
+    EXPECT_EQ("c=3:<1><2><3><4>\n", Parsed("\"c\"=hex:01,02,\\  \r\n\r\n; note\r\n03,04\r\n"));
     EXPECT_EQ("c=3:<1><2>\n", Parsed("\"c\"=hex: 1, 02 ,\\\r\n  \r\n"
                                       "\"c\"=hex:01, 2,\r\n"));
     EXPECT_EQ("c=3:<1><2>\n", Parsed("\"c\"=hex:01,02 ; remark\r\n"));
@@ -304,10 +304,30 @@ TEST(HasSection, FindsTheKeyEvenWithoutValuesButNotItsParentOrADeletion)
     EXPECT_FALSE(HasSection(ParseRegistryExport("REGEDIT4\n[-HKEY_LOCAL_MACHINE\\K]\n"), "HKEY_LOCAL_MACHINE\\K"));
 }
 
-TEST(ImportsOnlyKey, AcceptsTheKeyAndItsSubkeysAndNothingElse)
+// The FCO key as Windows' registry editor exports it, one value of every type the key can hold.
+const char16_t kWindowsExportBody[] =
+    u"[HKEY_LOCAL_MACHINE\\SOFTWARE\\Velmora\\FCO]\r\n"
+    u"@=\"default\"\r\n"
+    u"\"456\"=\"15/07/06\"\r\n"
+    u"\"FCO457 remote support\"=\"01/02/06 by engineer\"\r\n"
+    u"\"path\"=\"c:\\\\FCObackup\\\\\"\r\n"
+    u"\"count\"=dword:00000010\r\n"
+    u"\"bin\"=hex:01,02,03,04,05,06,07,08,09,0a,0b,0c,0d,0e,0f,10,11,12,13,14,15,16,17,\\\r\n"
+    u"  18,19,1a\r\n"
+    u"\"qword\"=hex(b):01,00,00,00,00,00,00,00\r\n"
+    u"\"none\"=hex(0):\r\n"
+    u"\r\n";
+
+std::string SingleByte(const std::u16string& text)
+{
+    return std::string(text.begin(), text.end());
+}
+
+TEST(ImportsOnlyKey, AcceptsTheKeyAloneReadAsTheImporterReadsIt)
 {
     const std::string fco = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Velmora\\FCO";
     const std::string fcoSection = "[" + fco + "]\r\n\"456\"=\"01/01/06\"\r\n";
+    const std::string run = "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run]";
     const struct
     {
         const char* why;
@@ -315,12 +335,29 @@ TEST(ImportsOnlyKey, AcceptsTheKeyAndItsSubkeysAndNothingElse)
         bool accepted;
     } files[] = {
         {"the key alone", "REGEDIT4\r\n" + fcoSection, true},
-        {"a subkey, another case", "REGEDIT4\r\n" + fcoSection + "[hkey_local_machine\\software\\velmora\\fco\\Sub]\r\n", true},
-        {"a deleted value", "REGEDIT4\r\n" + fcoSection + "\"457\"=-\r\n", true},
+        {"the key, another case, twice", "REGEDIT4\r\n" + fcoSection + "[hkey_local_machine\\software\\velmora\\fco]\r\n", true},
+        {"Windows' REGEDIT4 export", SingleByte(u"REGEDIT4\r\n\r\n" + std::u16string(kWindowsExportBody) +
+                                                u"[" u"HKEY_LOCAL_MACHINE\\SOFTWARE\\Velmora\\FCO]\r\n"
+                                                u"\"path2\"=hex(2):25,53,79,73,25,00\r\n\"multi\"=hex(7):61,00,62,00,00\r\n"),
+         true},
+        {"Windows' 5.00 export", Utf16File(u"Windows Registry Editor Version 5.00\r\n\r\n" + std::u16string(kWindowsExportBody) +
+                                           u"[HKEY_LOCAL_MACHINE\\SOFTWARE\\Velmora\\FCO]\r\n\"path2\"=hex(2):25,00,53,00,00,00\r\n"
+                                           u"\"multi\"=hex(7):61,00,00,00,62,00,00,00,00,00\r\n"),
+         true},
+        {"a real export", ReadFixture("wine_fco.reg"), true},
+        {"a subkey", "REGEDIT4\r\n" + fcoSection + "[" + fco + "\\Sub]\r\n", false},
+        {"a deleted value", "REGEDIT4\r\n" + fcoSection + "\"457\"=-\r\n", false},
         {"a sibling named alike", "REGEDIT4\r\n" + fcoSection + "[" + fco + "X]\r\n", false},
         {"the parent", "REGEDIT4\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Velmora]\r\n", false},
         {"the key itself deleted", "REGEDIT4\r\n[-" + fco + "]\r\n" + fcoSection, false},
         {"a section without a usable name", "REGEDIT4\r\n" + fcoSection + "[]\r\n", false},
+        {"a section behind a lone CR", "REGEDIT4\r\n" + fcoSection + "; note\r" + run + "\r\"x\"=\"C:\\\\evil.exe\"\r\n", false},
+        {"a value before any section", "REGEDIT4\r\n\"x\"=\"y\"\r\n" + fcoSection, false},
+        {"a line the reader does not know", "REGEDIT4\r\n" + fcoSection + "# note\r\n", false},
+        {"text after a section", "REGEDIT4\r\n[" + fco + "] " + run + "\r\n", false},
+        {"a value the importer refuses", "REGEDIT4\r\n" + fcoSection + "\"d\"=dword:000000001\r\n", false},
+        {"a zero in a line", "REGEDIT4\r\n" + fcoSection + std::string("\"x\"=\"y\"\0", 8) + run + "\r\n", false},
+        {"a control character", "REGEDIT4\r\n" + fcoSection + "\"x\"=\"y\x1A\"\r\n", false},
         {"UTF-16, another key", Utf16File(u"Windows Registry Editor Version 5.00\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Velmora\\FCO]\r\n"
                                           u"[HKEY_LOCAL_MACHINE\\SYSTEM]\r\n"),
          false},
@@ -328,9 +365,6 @@ TEST(ImportsOnlyKey, AcceptsTheKeyAndItsSubkeysAndNothingElse)
         {"UTF-16, a look-alike letter", Utf16File(u"Windows Registry Editor Version 5.00\r\n"
                                                   u"[HKEY_LOCAL_MACHINE\\SOFTWARE\\Velmora\\\xFF26CO]\r\n"),
          false},
-        {"UTF-16, the key", Utf16File(u"Windows Registry Editor Version 5.00\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Velmora\\FCO]\r\n"),
-         true},
-        {"a real export", ReadFixture("wine_fco.reg"), true},
     };
     for (const auto& file : files)
         EXPECT_EQ(file.accepted, ImportsOnlyKey(ParseRegistryExport(file.file), fco)) << file.why;

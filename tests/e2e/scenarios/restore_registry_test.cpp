@@ -133,6 +133,13 @@ TEST_F(RestoreRegistry, ABackupThatCannotBeImportedLeavesTheKeyAndSaysWhy)
                                                            "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Palvane\\Run]\r\n\"x\"=\"y\"\r\n"));
     ASSERT_TRUE(WriteWholeFile(BackupPath("deletes.reg"),
                                "REGEDIT4\r\n" + fcoSection + "[-hkey_local_machine\\software\\palvane\\KEEP]\r\n"));
+    // Read as the registry editor reads it: a lone CR ends a line, so this comment hides a key.
+    ASSERT_TRUE(WriteWholeFile(BackupPath("lonecr.reg"),
+                               "REGEDIT4\r\n" + fcoSection +
+                                   "; note\r[HKEY_LOCAL_MACHINE\\SOFTWARE\\Palvane\\Run]\r\"x\"=\"C:\\\\evil.exe\"\r\n"));
+    ASSERT_TRUE(WriteWholeFile(BackupPath("subkey.reg"), "REGEDIT4\r\n" + fcoSection +
+                                                             "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Velmora\\FCO\\Sub]\r\n"));
+    ASSERT_TRUE(WriteWholeFile(BackupPath("unread.reg"), "REGEDIT4\r\n" + fcoSection + "# note\r\n"));
     ASSERT_TRUE(WriteWholeFile(BackupPath("headless.reg"), fcoSection));
     ASSERT_TRUE(WriteWholeFile(BackupPath("blanks.reg"), "REGEDIT4   \r\n" + fcoSection));
     ASSERT_TRUE(HklmSetString("SOFTWARE\\Palvane\\KEEP", "kept", "yes"));
@@ -150,6 +157,12 @@ TEST_F(RestoreRegistry, ABackupThatCannotBeImportedLeavesTheKeyAndSaysWhy)
                      notChanged},
         {"deletes", "The file c:\\FCObackup\\deletes.reg changes other keys than " + fcoKey +
                         ": it is not imported." + notChanged},
+        {"lonecr", "The file c:\\FCObackup\\lonecr.reg changes other keys than " + fcoKey + ": it is not imported." +
+                       notChanged},
+        {"subkey", "The file c:\\FCObackup\\subkey.reg changes other keys than " + fcoKey + ": it is not imported." +
+                       notChanged},
+        {"unread", "The file c:\\FCObackup\\unread.reg holds lines that are no part of a registry export: it is not "
+                   "imported." + notChanged},
         {"headless", "The file c:\\FCObackup\\headless.reg holds no backup of " + fcoKey + "." + notChanged},
         {"blanks", "The file c:\\FCObackup\\blanks.reg holds no backup of " + fcoKey + "." + notChanged},
     };
