@@ -18,8 +18,14 @@ TEST_F(StartUpBackup, ExportsTheNormalisedKeyThroughItsBatchFileAndKeepsOlderExp
     const std::string olderExport = "Tallyroll_01-01-06  09-00-00-AM.reg";
     ASSERT_TRUE(WriteBackup(olderExport, {{"456", "01/01/06"}}));
     const std::string olderBytes = ReadWholeFile(BackupPath(olderExport));
-    // A batch file longer than the new line: nothing of it may be left behind.
-    ASSERT_TRUE(WriteWholeFile(BackupPath("FCOREG.bat"), std::string(5000, 'x')));
+    // A batch file longer than the new line, planted as a hard link to a file of the Windows
+    // folder: nothing of it may be left behind, and the linked file stays as it was.
+    char windows[MAX_PATH] = "";
+    ASSERT_NE(0u, ::GetWindowsDirectoryA(windows, MAX_PATH));
+    const std::string linked = std::string(windows) + "\\mendwright-linked.txt";
+    ASSERT_TRUE(WriteWholeFile(linked, std::string(5000, 'x')));
+    ::DeleteFileA(BackupPath("FCOREG.bat").c_str());
+    ASSERT_TRUE(::CreateHardLinkA(BackupPath("FCOREG.bat").c_str(), linked.c_str(), nullptr));
     ASSERT_TRUE(machine.SetFcoValue("FCO456 remote support", "15/07/06 by engineer"));
     ASSERT_TRUE(machine.SetFcoValue("457", "01/02/06"));
 
@@ -33,6 +39,8 @@ TEST_F(StartUpBackup, ExportsTheNormalisedKeyThroughItsBatchFileAndKeepsOlderExp
     EXPECT_EQ(olderBytes, ReadWholeFile(BackupPath(olderExport)));
     EXPECT_EQ("regedit.exe /e /s \"c:\\FCObackup\\" + newExport + "\" HKEY_LOCAL_MACHINE\\SOFTWARE\\Velmora\\FCO    ",
               ReadWholeFile(BackupPath("FCOREG.bat")));
+    EXPECT_EQ(std::string(5000, 'x'), ReadWholeFile(linked));
+    ::DeleteFileA(linked.c_str());
 }
 
 TEST_F(StartUpBackup, AMissingKeyIsCreatedEmptyAndExported)
