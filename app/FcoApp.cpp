@@ -7,6 +7,7 @@
 #include "framework/CommonControls.h"
 #include "framework/Strings.h"
 #include "maintenance/EnvironmentCheck.h"
+#include "maintenance/Launch.h"
 #include "maintenance/MachineTypeDlg.h"
 #include "maintenance/SingleRun.h"
 #include "registry/FcoKey.h"
@@ -14,8 +15,13 @@
 #include <commctrl.h>
 
 namespace {
-// The running Mendwright's window: its main dialog, or the picker it is still asking with.
-void BringRunningMendwrightForward()
+// A run started at the same moment may not show its first window for a while.
+const DWORD kRunningWindowWaitMs = 10000;
+const DWORD kRunningWindowPollMs = 250;
+
+// The running Mendwright's window: its main dialog, or the picker it is still asking with. FALSE
+// when there is none.
+BOOL BringRunningMendwrightForward()
 {
     for (const char* caption : {"Mendwright - Version 1.10", "Machine Type", "Select restore name"}) {
         const HWND window = ::FindWindowA("#32770", caption);
@@ -24,8 +30,24 @@ void BringRunningMendwrightForward()
         if (::IsIconic(window))
             ::ShowWindow(window, SW_RESTORE);
         ::SetForegroundWindow(window);
-        return;
+        return TRUE;
     }
+    return FALSE;
+}
+
+// Any program may make the name first; then no start may end without a word.
+void GiveWayToTheRunningMendwright()
+{
+    for (DWORD waited = 0; waited < kRunningWindowWaitMs; waited += kRunningWindowPollMs) {
+        if (BringRunningMendwrightForward())
+            return;
+        WaitAnsweringMessages(nullptr, kRunningWindowPollMs);
+    }
+    ::MessageBoxA(nullptr,
+                  "Mendwright seems to be running already, or another program holds its name, but no Mendwright "
+                  "window can be found.\r\nEnd the other Mendwright or restart Windows, then start Mendwright "
+                  "again.",
+                  kWarningCaption, kWarningStyle);
 }
 } // namespace
 
@@ -53,7 +75,7 @@ BOOL CFcoApp::InitInstance()
     // Before the first look at the registry: a second run brings the first one forward instead.
     CSingleRun run;
     if (!run.Claim(GetOsVersion())) {
-        BringRunningMendwrightForward();
+        GiveWayToTheRunningMendwright();
         return FALSE;
     }
 

@@ -2,8 +2,11 @@
 #include "tests/e2e/scenarios/Scenario.h"
 
 #include "res/resource.h"
+#include "tests/common/Files.h"
 
 #include <gmock/gmock.h>
+
+#include <memory>
 
 using ::testing::ElementsAre;
 
@@ -77,6 +80,31 @@ TEST_F(TwoStarts, AtTheSameMomentLeaveEveryValueAndOneMainDialog)
     EXPECT_TRUE(other.WaitForExit()) << other.DescribeWindows();
     EXPECT_FALSE(other.FindDialogWithControl(IDC_LIST_FCO));
     EXPECT_EQ(values, machine.FcoValues());
+}
+
+// Any program may take the one-run-at-a-time name first: a start then says so, and neither the
+// registry nor the disk is touched.
+TEST_F(TwoStarts, ANameHeldByAnotherProgramGivesOneWarningAndTouchesNothing)
+{
+    ASSERT_TRUE(machine.SetFcoValue("FCO456 remote support", "15/07/06 by engineer"));
+    const RegistryValues before = machine.FcoValues();
+    const std::unique_ptr<void, decltype(&::CloseHandle)> squatter(
+        ::CreateMutexA(nullptr, FALSE, "Global\\Mendwright.FcoKey"), &::CloseHandle);
+    ASSERT_TRUE(squatter);
+    ScratchFolder folder(ScratchName(), {{"press.txt", "01/01/06\nEND;\n"}});
+    ASSERT_TRUE(folder.Ready());
+
+    MendwrightProcess app(folder);
+    ASSERT_TRUE(app.Started()) << app.StartError();
+    const ShownMessageBox warning = app.WaitForMessageBox("Warning !!!");
+    ASSERT_TRUE(warning) << app.DescribeWindows();
+    EXPECT_EQ("Mendwright seems to be running already, or another program holds its name, but no Mendwright window "
+              "can be found.\r\nEnd the other Mendwright or restart Windows, then start Mendwright again.",
+              warning.Text());
+    ASSERT_TRUE(warning.Press(IDOK));
+    EXPECT_TRUE(app.WaitForExit()) << app.DescribeWindows();
+    EXPECT_EQ(before, machine.FcoValues());
+    EXPECT_FALSE(PathExists("c:\\FCObackup"));
 }
 
 } // namespace
