@@ -1,6 +1,7 @@
 // Filling the FCO list: its five columns and one row per catalogue FCO, ticked where installed.
 #include "registry/FcoListPopulation.h"
 
+#include "framework/Strings.h"
 #include "registry/RegistryKey.h"
 #include "registry/WrapText.h"
 #include "res/resource.h"
@@ -71,7 +72,7 @@ int AppendFcoRow(CListCtrlFco& list, const std::string& identifier, const std::s
         cells[column].crText = kBlack;
         cells[column].crBackground = kWhite;
     }
-    const std::vector<std::string> texts = {"", identifier, component, date, WrapText80(description)};
+    const std::vector<std::string> texts = {"", identifier, component, date, WrapText80(description, SystemLeadBytes())};
     return list.InsertRow(list.GetItemCount(), texts, std::move(cells));
 }
 
