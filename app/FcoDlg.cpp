@@ -1,17 +1,25 @@
 // The main dialog's construction, control binding, start-up sequence and message map.
 #include "app/FcoDlg.h"
 
+#include "framework/DialogScale.h"
 #include "framework/Strings.h"
 #include "registry/FcoKey.h"
 #include "registry/TimeStamp.h"
 #include "res/resource.h"
 
 namespace {
-// Where the list stands from the start-up on, whatever the template's dialog units give.
+// The pixel numbers of the dialog are those of its template's units at 96 DPI: MS Sans Serif 8
+// gives 6 x 13 pixels there. Other DPI settings give the font, and so the units, another size.
+const int kUnitX96 = 6;
+const int kUnitY96 = 13;
+// Where the list stands from the start-up on.
 const int kListLeft = 4;
 const int kListTop = 48;
 const int kListWidth = 532;
 const int kListHeight = 380;
+const int kListHeightButton1 = 375;
+// The Arial labels, as high as the template's font lets them be at 96 DPI.
+const int kLabelHeight = 16;
 // Full-row select and flat scroll bars; the check boxes are drawn by the list itself.
 const DWORD kListExtendedStyle = LVS_EX_FULLROWSELECT | LVS_EX_FLATSB;
 } // namespace
@@ -43,11 +51,13 @@ BOOL CFcoDlg::OnInitDialog()
     AppendAboutToSystemMenu();
     m_strTimeStamp = GetTimeStamp(m_strToday);
 
-    m_listFco.SetWindowPos(nullptr, kListLeft, kListTop, kListWidth, kListHeight, 0);
+    const CDialogScale scale = Scale();
+    m_listFco.SetWindowPos(nullptr, scale.X(kListLeft), scale.Y(kListTop), scale.X(kListWidth),
+                           scale.Y(kListHeight), 0);
     m_listFco.SetExtendedStyle(kListExtendedStyle);
 
     LOGFONTA label = {};
-    label.lfHeight = 16;
+    label.lfHeight = scale.Y(kLabelHeight);
     label.lfWeight = FW_NORMAL;
     label.lfCharSet = ANSI_CHARSET;
     label.lfPitchAndFamily = FF_SWISS | DEFAULT_PITCH;
@@ -183,5 +193,12 @@ void CFcoDlg::OnRemoveAll()
 // The hidden "Button1" gives the list its height without the information line.
 void CFcoDlg::OnButton1()
 {
-    m_listFco.SetWindowPos(nullptr, kListLeft, kListTop, kListWidth, 375, 0);
+    const CDialogScale scale = Scale();
+    m_listFco.SetWindowPos(nullptr, scale.X(kListLeft), scale.Y(kListTop), scale.X(kListWidth),
+                           scale.Y(kListHeightButton1), 0);
+}
+
+CDialogScale CFcoDlg::Scale() const
+{
+    return CDialogScale(m_hWnd, kUnitX96, kUnitY96);
 }

@@ -4,6 +4,7 @@
 #include "app/ColorStatic.h"
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
+#include "framework/DialogScale.h"
 #include "framework/Gdi.h"
 #include "framework/ToolTipCtrl.h"
 #include "listctrl/ListCtrlFco.h"
@@ -119,6 +120,8 @@ protected:
     void OnButton2();
 
 private:
+    // The dialog's pixel numbers, written for 96 DPI, in its units now.
+    CDialogScale Scale() const;
     // m_szDescription from the Description cell of the row holding the selection mark;
     // with bFallback, a hint to right-click when that gives no text.
     void CopyMarkedDescription(BOOL bFallback);

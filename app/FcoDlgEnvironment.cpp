@@ -56,7 +56,7 @@ void CFcoDlg::CheckEnvironment()
         // Only the height changes: the list keeps its place and width.
         CRect place = m_listFco.GetWindowRect();
         ::MapWindowPoints(HWND_DESKTOP, m_hWnd, reinterpret_cast<POINT*>(&place), 2);
-        m_listFco.SetWindowPos(nullptr, place.left, place.top, place.Width(), report.listHeight, 0);
+        m_listFco.SetWindowPos(nullptr, place.left, place.top, place.Width(), Scale().Y(report.listHeight), 0);
     }
     if (!report.warning.empty())
         MessageBox(report.warning, kWarningCaption, kWarningStyle);

@@ -104,7 +104,7 @@ std::string CFcoDlg::ReadFileDate(const std::string& path)
     std::string bytes;
     if (!file.OpenForReading(path) || !file.ReadAll(bytes))
         return std::string();
-    return FileDateOfText(bytes);
+    return FileDateOfText(bytes, SystemLeadBytes());
 }
 
 BOOL CFcoDlg::IsDateNewer(const std::string& first, const std::string& second)

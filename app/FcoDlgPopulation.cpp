@@ -29,7 +29,7 @@ private:
 
 void CFcoDlg::InsertFcoColumns(CListCtrlFco& list)
 {
-    ::InsertFcoColumns(list);
+    ::InsertFcoColumns(list, Scale().X(kFcoScrollBarRoom));
 }
 
 // Called at start-up and after a restore of the key.

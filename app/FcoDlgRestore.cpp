@@ -131,7 +131,7 @@ void CFcoDlg::OnRestoreRegistry()
     RefillAfterRestore();
 
     // The refill's pass read the key as the import left it, before rewriting it.
-    const std::vector<std::string> differing = FindUnrestoredFcos(restored, m_aFco, m_strToday);
+    const std::vector<std::string> differing = FindUnrestoredFcos(restored, m_aFco, m_strToday, SystemLeadBytes());
     if (!differing.empty())
         MessageBox(FormatString("The restore is incomplete: the registry does not hold these FCOs as the backup file "
                                 "%s does:\r\n%s",

@@ -5,6 +5,8 @@
 #include "framework/Strings.h"
 #include "res/resource.h"
 
+#include <cstring>
+
 namespace {
 const int kDescriptionColumn = 4;
 // Wide enough for any description line; a longer one wraps at its blanks.
@@ -62,9 +64,16 @@ void CFcoDlg::CopyMarkedDescription(BOOL bFallback)
 {
     m_szDescription[0] = '\0';
     const int row = m_listFco.m_hWnd ? m_listFco.GetSelectionMark() : -1;
-    // A description may be thousands of characters long: the list copies no more than fits.
-    if (row >= 0)
-        m_listFco.GetItemText(row, kDescriptionColumn, m_szDescription, sizeof(m_szDescription));
+    if (row >= 0) {
+        // A description may be thousands of characters long: the list copies no more than fits,
+        // and a byte more than the description keeps tells whether its last character is whole.
+        // The buffer starts empty: a character the list could not fit it leaves unwritten.
+        char text[sizeof(m_szDescription) + 1] = {};
+        const int length = m_listFco.GetItemText(row, kDescriptionColumn, text, sizeof(text));
+        const size_t kept = SystemLeadBytes().WholeLength(text, length, sizeof(m_szDescription) - 1);
+        std::memcpy(m_szDescription, text, kept);
+        m_szDescription[kept] = '\0';
+    }
     if (bFallback && m_szDescription[0] == '\0')
         lstrcpynA(m_szDescription, kNoDescription, sizeof(m_szDescription));
 }

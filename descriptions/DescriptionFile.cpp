@@ -2,6 +2,7 @@
 #include "descriptions/DescriptionFile.h"
 
 #include "framework/File.h"
+#include "framework/Strings.h"
 
 #include <new>
 
@@ -14,7 +15,7 @@ BOOL ReadCatalogueFile(const std::string& path, DescriptionSink& sink)
             return FALSE;
     }
     try {
-        ParseDescriptionText(bytes, sink);
+        ParseDescriptionText(bytes, sink, SystemLeadBytes());
     } catch (const std::bad_alloc&) {
         // A catalogue too large to hold is treated like a missing one: what reached the sink
         // before stays, and the program goes on.

@@ -25,7 +25,7 @@ bool StartsWith(const std::string& line, const char (&prefix)[5])
 }
 }  // namespace
 
-void ParseDescriptionText(const std::string& bytes, DescriptionSink& sink)
+void ParseDescriptionText(const std::string& bytes, DescriptionSink& sink, const LeadBytes& leads)
 {
     // Editors sometimes pad a file with zeros; the text is what comes before the first one.
     const std::string::size_type textEnd = std::min(bytes.find('\0'), bytes.size());
@@ -52,7 +52,7 @@ void ParseDescriptionText(const std::string& bytes, DescriptionSink& sink)
             // The date is shown as written; only the carriage return of a CRLF line end goes.
             if (endsWithLineFeed && !line.empty() && line.back() == '\r')
                 line.pop_back();
-            sink.OnDate(GetToken(line, 0, kSeparator));
+            sink.OnDate(GetToken(line, 0, kSeparator, leads));
             firstLine = false;
             continue;
         }
@@ -63,14 +63,14 @@ void ParseDescriptionText(const std::string& bytes, DescriptionSink& sink)
         if (StartsWith(line, "@---"))
             continue;
 
-        row.identifier = Trim(GetToken(line, 0, kSeparator));
-        row.component = Trim(GetToken(line, 1, kSeparator));
-        row.description = Trim(GetToken(line, 2, kSeparator));
+        row.identifier = Trim(GetToken(line, 0, kSeparator, leads));
+        row.component = Trim(GetToken(line, 1, kSeparator, leads));
+        row.description = Trim(GetToken(line, 2, kSeparator, leads));
         sink.OnRow(row);
     }
 }
 
-DescriptionCatalogue ParseDescriptionText(const std::string& bytes)
+DescriptionCatalogue ParseDescriptionText(const std::string& bytes, const LeadBytes& leads)
 {
     struct Collector : DescriptionSink
     {
@@ -82,6 +82,6 @@ DescriptionCatalogue ParseDescriptionText(const std::string& bytes)
         }
         void OnRow(const DescriptionRow& row) override { catalogue.rows.push_back(row); }
     } collector;
-    ParseDescriptionText(bytes, collector);
+    ParseDescriptionText(bytes, collector, leads);
     return collector.catalogue;
 }

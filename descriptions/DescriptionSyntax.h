@@ -1,6 +1,8 @@
 // Syntax of an FCO description file: the catalogue date and one row per FCO line.
 #pragma once
 
+#include "framework/LeadBytes.h"
+
 #include <string>
 #include <vector>
 
@@ -28,6 +30,7 @@ public:
     virtual void OnRow(const DescriptionRow& row) = 0;
 };
 
-// Parses the whole content of a description file. Any bytes are accepted; nothing is cut.
-void ParseDescriptionText(const std::string& bytes, DescriptionSink& sink);
-DescriptionCatalogue ParseDescriptionText(const std::string& bytes);
+// Parses the whole content of a description file, text of the code page whose lead bytes are
+// leads. Any bytes are accepted; nothing is cut.
+void ParseDescriptionText(const std::string& bytes, DescriptionSink& sink, const LeadBytes& leads = kSingleByte);
+DescriptionCatalogue ParseDescriptionText(const std::string& bytes, const LeadBytes& leads = kSingleByte);

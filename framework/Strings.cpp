@@ -1,9 +1,28 @@
-// printf formatting, string-table loading and code-page conversion.
+// printf formatting, string-table loading, the system's lead bytes and code-page conversion.
 #include "framework/Strings.h"
 
 #include <cstdarg>
 #include <cstdio>
 #include <vector>
+
+namespace {
+LeadBytes ReadSystemLeadBytes()
+{
+    LeadBytes leads;
+    for (int byte = 0; byte < 256; ++byte)
+        if (::IsDBCSLeadByte((BYTE)byte))
+            leads.Add((unsigned char)byte, (unsigned char)byte);
+    return leads;
+}
+
+// Asked once: the system code page stays what it was when the program started.
+const LeadBytes g_systemLeadBytes = ReadSystemLeadBytes();
+} // namespace
+
+const LeadBytes& SystemLeadBytes()
+{
+    return g_systemLeadBytes;
+}
 
 std::string FormatString(const char* format, ...)
 {

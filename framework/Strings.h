@@ -1,6 +1,8 @@
 // Formatting and string-table text for the program's std::string text.
 #pragma once
 
+#include "framework/LeadBytes.h"
+
 #include <windows.h>
 
 #include <cstddef>
@@ -11,6 +13,9 @@ std::string FormatString(const char* format, ...);
 
 // The text of string-table entry nID of this module; empty when it has none.
 std::string LoadResString(UINT nID);
+
+// The lead bytes of the system code page, the one of the program's single-byte text.
+const LeadBytes& SystemLeadBytes();
 
 // Single-byte text of codePage as UTF-16, and UTF-16 as single-byte text of codePage; empty when
 // the text cannot be converted. usedDefault, when given, tells whether a character had no

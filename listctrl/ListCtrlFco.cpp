@@ -2,6 +2,7 @@
 #include "listctrl/ListCtrlFco.h"
 
 #include "framework/Gdi.h"
+#include "framework/Strings.h"
 
 #include <new>
 #include <utility>
@@ -12,6 +13,8 @@ extern const UINT WM_LISTCTRLFCO_CHECKBOX_CLICKED = ::RegisterWindowMessageA("WM
 namespace {
 const char kEmptyListText[] = "There are no items to show in this view.";
 const COLORREF kDefaultColor = (COLORREF)-1;
+// The standard tooltip's text buffer, szText.
+const int kToolTipTextCapacity = 80;
 
 void FillSolid(HDC hDC, const RECT& rect, COLORREF color)
 {
@@ -560,16 +563,15 @@ BOOL CListCtrlFco::OnToolTipText(UINT, NMHDR* pNMHDR, LRESULT* pResult)
     const CellData* cell = CellOf(GetRowData(hit.iItem), hit.iSubItem);
     if (!cell || cell->strToolTip.empty())
         return FALSE;
+    // 80 characters with the terminator, never half of a double-byte one. A conversion that does
+    // not fit fails with the buffer's content undefined, so the wide text is cut before too.
+    const std::string limited = SystemLeadBytes().Cut(cell->strToolTip, kToolTipTextCapacity - 1);
     if (pNMHDR->code == TTN_NEEDTEXTA) {
         NMTTDISPINFOA* info = reinterpret_cast<NMTTDISPINFOA*>(pNMHDR);
-        ::lstrcpynA(info->szText, cell->strToolTip.c_str(), 80);
+        ::lstrcpynA(info->szText, limited.c_str(), kToolTipTextCapacity);
     } else {
-        // A conversion that does not fit fails with the buffer's content undefined,
-        // so the text is cut to the limit before it is converted.
-        char limited[80];
-        ::lstrcpynA(limited, cell->strToolTip.c_str(), 80);
         NMTTDISPINFOW* info = reinterpret_cast<NMTTDISPINFOW*>(pNMHDR);
-        ::MultiByteToWideChar(CP_ACP, 0, limited, -1, info->szText, 80);
+        ::MultiByteToWideChar(CP_ACP, 0, limited.c_str(), -1, info->szText, kToolTipTextCapacity);
     }
     return FALSE;
 }

@@ -16,8 +16,8 @@ struct EnvironmentReport {
     std::string warning;
     // The red "not installed" information line.
     bool serviceMissingLine;
-    // Height of the FCO list in pixels, shortened for what is said below it; 0 leaves the list as
-    // the start-up placed it.
+    // Height of the FCO list in pixels at 96 DPI, shortened for what is said below it; 0 leaves
+    // the list as the start-up placed it.
     int listHeight;
 };
 

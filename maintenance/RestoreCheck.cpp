@@ -19,20 +19,22 @@ void AddRecord(DatesByFco& dates, const FcoRecord& record)
 
 std::vector<std::string> FindDifferingFcos(const std::vector<RegistryExportValue>& exported,
                                            const std::map<std::string, std::string>& readBack,
-                                           const std::string& today)
+                                           const std::string& today, const LeadBytes& leads)
 {
     std::vector<FcoRecord> records;
     for (const auto& value : readBack)
-        records.push_back(NormaliseFcoValue(value.first, value.second, today));
-    return FindUnrestoredFcos(exported, records, today);
+        records.push_back(NormaliseFcoValue(value.first, value.second, today, leads));
+    return FindUnrestoredFcos(exported, records, today, leads);
 }
 
 std::vector<std::string> FindUnrestoredFcos(const std::vector<RegistryExportValue>& exported,
-                                            const std::vector<FcoRecord>& imported, const std::string& today)
+                                            const std::vector<FcoRecord>& imported, const std::string& today,
+                                            const LeadBytes& leads)
 {
     DatesByFco expected;
     for (const RegistryExportValue& value : exported)
-        AddRecord(expected, NormaliseFcoValue(value.name, value.type == kRegSz ? value.text : std::string(), today));
+        AddRecord(expected,
+                  NormaliseFcoValue(value.name, value.type == kRegSz ? value.text : std::string(), today, leads));
     DatesByFco found;
     for (const FcoRecord& record : imported)
         AddRecord(found, record);

@@ -69,10 +69,10 @@ bool IsDateNewer(const std::string& first, const std::string& second)
     return false;
 }
 
-std::string FileDateOfText(const std::string& bytes)
+std::string FileDateOfText(const std::string& bytes, const LeadBytes& leads)
 {
     const std::string text = bytes.substr(0, bytes.find('\0'));
     std::string line = text.substr(0, text.find('\n'));
     line.erase(0, line.find_first_not_of(" \t"));
-    return GetToken(line, 0, '@');
+    return GetToken(line, 0, '@', leads);
 }

@@ -1,6 +1,8 @@
 // Which copy of the program and which description file is newer: version texts and dd/mm/yy dates.
 #pragma once
 
+#include "framework/LeadBytes.h"
+
 #include <string>
 
 // Field 0 x 1000 + field 1 x 100 + field 2 x 10 + field 3 of a FileVersion text such as
@@ -20,5 +22,6 @@ bool IsDateNewer(const std::string& first, const std::string& second);
 
 // The date of a description file from its content: the first line up to its line feed (a
 // carriage return before it stays), leading blanks and tabs removed, up to the first '@'.
-// The content ends at a zero byte, as it does for the text reader of the file.
-std::string FileDateOfText(const std::string& bytes);
+// The content ends at a zero byte, as it does for the text reader of the file, and is text of the
+// code page whose lead bytes are leads.
+std::string FileDateOfText(const std::string& bytes, const LeadBytes& leads = kSingleByte);

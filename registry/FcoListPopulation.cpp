@@ -1,10 +1,12 @@
 // Filling the FCO list: its five columns and one row per catalogue FCO, ticked where installed.
 #include "registry/FcoListPopulation.h"
 
+#include "framework/Strings.h"
 #include "registry/RegistryKey.h"
 #include "registry/WrapText.h"
 #include "res/resource.h"
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -24,20 +26,19 @@ const FcoColumn kFcoColumns[] = {
 };
 const int kFcoColumnCount = sizeof(kFcoColumns) / sizeof(kFcoColumns[0]);
 
-// Room left for the vertical scroll bar beside the last column.
-const int kScrollBarAllowance = 19;
-
 const COLORREF kBlack = RGB(0, 0, 0);
 const COLORREF kWhite = RGB(255, 255, 255);
 } // namespace
 
-void InsertFcoColumns(CListCtrlFco& list)
+void InsertFcoColumns(CListCtrlFco& list, int scrollBarRoom)
 {
     const int width = list.GetWindowRect().Width() - 2;
     int given = 0;
     for (int column = 0; column < kFcoColumnCount; ++column) {
         const bool last = column == kFcoColumnCount - 1;
-        const int columnWidth = last ? width - given - kScrollBarAllowance
+        // At 96 DPI nothing is left for Description; at another DPI the rounding may leave it
+        // a pixel less than nothing, which the list view would not take.
+        const int columnWidth = last ? std::max(0, width - given - scrollBarRoom)
                                      : width * kFcoColumns[column].share / 64;
         list.InsertColumn(column, kFcoColumns[column].title, kFcoColumns[column].format, columnWidth, column);
         given += columnWidth;
@@ -71,7 +72,7 @@ int AppendFcoRow(CListCtrlFco& list, const std::string& identifier, const std::s
         cells[column].crText = kBlack;
         cells[column].crBackground = kWhite;
     }
-    const std::vector<std::string> texts = {"", identifier, component, date, WrapText80(description)};
+    const std::vector<std::string> texts = {"", identifier, component, date, WrapText80(description, SystemLeadBytes())};
     return list.InsertRow(list.GetItemCount(), texts, std::move(cells));
 }
 

@@ -5,9 +5,13 @@
 
 #include <string>
 
+// Room beside the last column for the list's vertical scroll bar, in pixels at 96 DPI.
+const int kFcoScrollBarRoom = 19;
+
 // Creates the Status, FCO, Component/Activity, Installation Date and Description columns, sized
-// by their share of the list's width, and loads the list's check-box images.
-void InsertFcoColumns(CListCtrlFco& list);
+// by their share of the list's width, and loads the list's check-box images. Description takes
+// what the others and scrollBarRoom leave, if anything.
+void InsertFcoColumns(CListCtrlFco& list, int scrollBarRoom);
 
 // Appends the row of one FCO: a check box in Status (ticked when installed), the identifier and
 // component in black on white, the installation date, and the description wrapped every 80

@@ -4,17 +4,17 @@
 #include "registry/Token.h"
 
 FcoRecord NormaliseFcoValue(const std::string& valueName, const std::string& data,
-                            const std::string& today)
+                            const std::string& today, const LeadBytes& leads)
 {
     FcoRecord record;
 
     // Installers may append remarks after the date; a text without '/' is no date at all.
-    record.szDate = data.substr(0, 8);
+    record.szDate = leads.Cut(data, 8);
     if (record.szDate.find('/') == std::string::npos)
         record.szDate = today;
 
     // Installers name values "FCO456 remote support"; the catalogue knows it as "456".
-    record.szName = GetToken(valueName, 0, ' ');
+    record.szName = GetToken(valueName, 0, ' ', leads);
     if (record.szName.compare(0, 3, "FCO") == 0)
         record.szName.erase(0, 3);
     return record;

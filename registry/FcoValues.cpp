@@ -1,6 +1,8 @@
 // The normalising pass over the FCO key: every value brought to its normal form and the key rewritten.
 #include "registry/FcoValues.h"
 
+#include "framework/Strings.h"
+
 #include "registry/RegistryKey.h"
 
 namespace {
@@ -59,7 +61,7 @@ std::vector<FcoRecord> NormaliseFcoKey(HKEY root, const std::string& fcoKey, con
         } else {
             everyNameRead = false;
         }
-        records.push_back(NormaliseFcoValue(name, data, today));
+        records.push_back(NormaliseFcoValue(name, data, today, SystemLeadBytes()));
     }
     if (diagnostics) {
         std::fwrite(lines.data(), 1, lines.size(), diagnostics);

@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(cmake make gcc g++ clang libclang-rt-14-dev googletest mingw-w64
-          wine wine32:i386 wine64 xvfb x11-utils imagemagick xdotool fonts-wine)
+          wine wine32:i386 wine64 xvfb x11-utils imagemagick xdotool fonts-wine locales)
 
 sudo_if_needed() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
@@ -23,6 +23,12 @@ if [ "${#missing[@]}" -gt 0 ]; then
     fi
     sudo_if_needed apt-get update -q
     sudo_if_needed env DEBIAN_FRONTEND=noninteractive apt-get install -y -q "${missing[@]}"
+fi
+
+# A test runs the program under code page 932, which Wine takes from the locale of LANG.
+if ! locale -a 2>/dev/null | grep -ix 'ja_JP\.utf-\?8' >/dev/null; then
+    echo "Making the locale ja_JP.UTF-8"
+    sudo_if_needed localedef -i ja_JP -f UTF-8 ja_JP.UTF-8
 fi
 
 cmake --preset windows

@@ -2,6 +2,8 @@
 #include "tooltip/RichTipWnd.h"
 #include "tooltip/TipText.h"
 
+#include "framework/Strings.h"
+
 #include <algorithm>
 #include <cstring>
 #include <cstdint>
@@ -22,7 +24,8 @@ std::string AnswerText(const TOOLTIPTEXTA& answer)
         char buffer[kResourceTextCapacity];
         const int length =
             ::LoadStringA(answer.hinst, (UINT)(UINT_PTR)answer.lpszText, buffer, kResourceTextCapacity);
-        return length > 0 ? std::string(buffer, std::min(length, kResourceTextCapacity - 1)) : std::string();
+        return length > 0 ? TextOfBuffer(buffer, std::min(length, kResourceTextCapacity - 1), SystemLeadBytes())
+                          : std::string();
     }
     if (answer.lpszText == LPSTR_TEXTCALLBACKA)
         return std::string();
@@ -30,10 +33,10 @@ std::string AnswerText(const TOOLTIPTEXTA& answer)
     const std::uintptr_t text = (std::uintptr_t)answer.lpszText;
     const std::uintptr_t buffer = (std::uintptr_t)answer.szText;
     if (text >= buffer && text < buffer + sizeof(answer.szText))
-        return TextOfBuffer(answer.lpszText, sizeof(answer.szText) - (text - buffer));
+        return TextOfBuffer(answer.lpszText, sizeof(answer.szText) - (text - buffer), SystemLeadBytes());
     if (answer.lpszText)
         return answer.lpszText;
-    return TextOfBuffer(answer.szText, sizeof(answer.szText));
+    return TextOfBuffer(answer.szText, sizeof(answer.szText), SystemLeadBytes());
 }
 } // namespace
 
@@ -60,8 +63,8 @@ std::string CRichTipWnd::GetToolText(const CRichTipTool* pTool)
     } else {
         text = pTool->strText;
     }
-    m_bTwoPages = HasTwoPages(text);
-    return PageText(text, m_nPage);
+    m_bTwoPages = HasTwoPages(text, SystemLeadBytes());
+    return PageText(text, m_nPage, SystemLeadBytes());
 }
 
 CRect CRichTipWnd::CalcTipSize(const std::string& text, int nMaxWidth)
@@ -70,7 +73,7 @@ CRect CRichTipWnd::CalcTipSize(const std::string& text, int nMaxWidth)
     CSelectObject font(dc, m_font);
     int width = nMaxWidth;
     if (width == 0) {
-        for (const std::string& line : MeasuredLines(text)) {
+        for (const std::string& line : MeasuredLines(text, SystemLeadBytes())) {
             SIZE extent = {};
             ::GetTextExtentPoint32A(dc, line.c_str(), (int)line.size(), &extent);
             width = std::max(width, (int)extent.cx);

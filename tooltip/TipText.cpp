@@ -8,10 +8,10 @@
 const char kPageArrowRoom[] = "  ";
 const char kDescriptionPrefix[] = "Description:";
 
-std::string GetTextSegment(const std::string& text, int n, char ch)
+std::string GetTextSegment(const std::string& text, int n, char ch, const LeadBytes& leads)
 {
     // Segments are fields as the program's field splitter cuts them; there is no segment -1.
-    return n < 0 ? std::string() : GetToken(text, n, ch);
+    return n < 0 ? std::string() : GetToken(text, n, ch, leads);
 }
 
 bool IsDescriptionText(const std::string& toolText)
@@ -19,26 +19,26 @@ bool IsDescriptionText(const std::string& toolText)
     return toolText.compare(0, sizeof(kDescriptionPrefix) - 1, kDescriptionPrefix) == 0;
 }
 
-bool HasTwoPages(const std::string& text)
+bool HasTwoPages(const std::string& text, const LeadBytes& leads)
 {
-    return text.find('\r') != std::string::npos;
+    return leads.Find(text, '\r') != std::string::npos;
 }
 
-std::string PageText(const std::string& text, int nPage)
+std::string PageText(const std::string& text, int nPage, const LeadBytes& leads)
 {
-    if (!HasTwoPages(text))
+    if (!HasTwoPages(text, leads))
         return text;
     if (nPage != 0)
-        return kPageArrowRoom + GetTextSegment(text, 1, '\r');
-    return GetTextSegment(text, 0, '\r') + kPageArrowRoom;
+        return kPageArrowRoom + GetTextSegment(text, 1, '\r', leads);
+    return GetTextSegment(text, 0, '\r', leads) + kPageArrowRoom;
 }
 
-std::vector<std::string> MeasuredLines(const std::string& text)
+std::vector<std::string> MeasuredLines(const std::string& text, const LeadBytes& leads)
 {
     std::vector<std::string> lines;
     std::string::size_type start = 0;
     for (;;) {
-        const std::string::size_type end = text.find('\n', start);
+        const std::string::size_type end = leads.Find(text, '\n', start);
         lines.push_back(text.substr(start, end == std::string::npos ? std::string::npos : end - start) +
                         kPageArrowRoom);
         if (end == std::string::npos)
@@ -47,10 +47,13 @@ std::vector<std::string> MeasuredLines(const std::string& text)
     }
 }
 
-std::string TextOfBuffer(const char* buffer, std::size_t capacity)
+std::string TextOfBuffer(const char* buffer, std::size_t capacity, const LeadBytes& leads)
 {
     if (!buffer)
         return std::string();
     const void* end = std::memchr(buffer, '\0', capacity);
-    return std::string(buffer, end ? static_cast<const char*>(end) - buffer : capacity);
+    if (end)
+        return std::string(buffer, static_cast<const char*>(end) - buffer);
+    // The character the buffer ends in may go on past it: what lies there is not the text's.
+    return std::string(buffer, leads.WholeLength(buffer, capacity, capacity));
 }

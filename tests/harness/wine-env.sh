@@ -22,9 +22,14 @@ stop() {
 # lines, where Windows at 96 DPI has 13: controls the program places in pixels would stand
 # differently from an engineer's screen. Wine ships that bitmap font but does not put it in the
 # prefix's Fonts folder, where the font table of the prefix looks for it.
+# A large-fonts scenario that could not end leaves the prefix at 120 DPI; every run starts at 96.
 windows_dialog_font() {
     local fonts="$WINEPREFIX/drive_c/windows/Fonts"
     [ -f "$fonts/sserife.fon" ] || cp /usr/share/wine/fonts/sserife.fon "$fonts/" 2>/dev/null
+    if [ -f "$fonts/sseriff.fon" ]; then
+        rm -f "$fonts/sseriff.fon"
+        "$wine_loader" reg delete 'HKCU\Control Panel\Desktop' /v LogPixels /f >/dev/null 2>&1 < /dev/null
+    fi
 }
 
 wait_for() {  # seconds, command...

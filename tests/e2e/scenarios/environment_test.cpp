@@ -4,9 +4,11 @@
 
 #include "tests/common/Files.h"
 #include "tests/common/PixelImage.h"
+#include "tests/e2e/driver/LargeFonts.h"
 #include "tests/e2e/driver/Standins.h"
 #include "res/resource.h"
 
+#include <memory>
 #include <string>
 
 namespace e2e {
@@ -42,6 +44,8 @@ struct EnvironmentRow {
     std::string warning;  // empty: no box
     bool serviceMissingLine;
     int listHeight;
+    // At 120 DPI the heights grow with the dialog's vertical unit, 16/13.
+    bool largeFonts = false;
 };
 
 class StartupEnvironment : public Scenario, public ::testing::WithParamInterface<EnvironmentRow> {};
@@ -49,6 +53,11 @@ class StartupEnvironment : public Scenario, public ::testing::WithParamInterface
 TEST_P(StartupEnvironment, WarnsInOneBoxAndMarksAMissingServiceInRed)
 {
     const EnvironmentRow& row = GetParam();
+    std::unique_ptr<LargeFonts> largeFonts;
+    if (row.largeFonts) {
+        largeFonts = std::make_unique<LargeFonts>();
+        ASSERT_TRUE(largeFonts->Ready());
+    }
     if (!row.service) {
         ASSERT_TRUE(RemoveTree(kRemoteSupportService));
     }
@@ -78,7 +87,11 @@ TEST_P(StartupEnvironment, WarnsInOneBoxAndMarksAMissingServiceInRed)
     if (row.serviceMissingLine) {
         EXPECT_TRUE(ShowsRedText(line));
     }
-    EXPECT_EQ(row.listHeight, Height(main.Child(IDC_LIST_FCO)));
+    const Window list = main.Child(IDC_LIST_FCO);
+    EXPECT_EQ(row.listHeight, Height(list));
+    if (row.serviceMissingLine) {
+        EXPECT_LE(list.RectInParent().bottom, line.RectInParent().top) << "the list covers the red line";
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -87,7 +100,10 @@ INSTANTIATE_TEST_SUITE_P(
                       EnvironmentRow{"UtilityMissing", true, false, kUtilityWarning, false, 375},
                       EnvironmentRow{"ServiceMissing", false, true, kServiceWarning + "\r\n", true, 355},
                       EnvironmentRow{"BothMissing", false, false, kServiceWarning + "\n\r\n" + kUtilityWarning, true,
-                                     355}),
+                                     355},
+                      EnvironmentRow{"UtilityMissingAtLargeFonts", true, false, kUtilityWarning, false, 462, true},
+                      EnvironmentRow{"ServiceMissingAtLargeFonts", false, true, kServiceWarning + "\r\n", true, 437,
+                                     true}),
     [](const ::testing::TestParamInfo<EnvironmentRow>& info) { return std::string(info.param.name); });
 
 // Slow by design: the start-up gives the installer 10 s, then looks for its window every 3 s.

@@ -1,12 +1,14 @@
 // The FCO catalogue at start-up: rows from the description file, ticks and dates from the registry.
 #include "tests/e2e/scenarios/Scenario.h"
 
+#include "tests/e2e/driver/Mouse.h"
 #include "tests/e2e/driver/Text.h"
 #include "tests/e2e/driver/Ticks.h"
 #include "res/resource.h"
 
 #include <gmock/gmock.h>
 
+#include <cstdlib>
 #include <memory>
 
 using ::testing::AnyOf;
@@ -106,6 +108,45 @@ TEST_F(FcoCatalogue, WithoutItsDescriptionFileTheListStaysEmpty)
     EXPECT_EQ(std::string(kMachineLabel) + "ghost", main.Child(IDC_STATIC_MACHINE).Text());
     EXPECT_EQ("Static", main.Child(IDC_STATIC_FCO_DATE).Text());
     EXPECT_EQ(0, app->ReadList(main.Child(IDC_LIST_FCO)).RowCount());
+}
+
+// Under a double-byte system code page. Wine takes a program's code page from its LANG, and the
+// program inherits this driver's: the test command runs these in e2e_code_page_932, which sets
+// LANG and names the code page in MENDWRIGHT_CODE_PAGE.
+class DoubleByteCodePage : public FcoCatalogue {
+protected:
+    void SetUp() override
+    {
+        const char* codePage = std::getenv("MENDWRIGHT_CODE_PAGE");
+        if (!codePage)
+            GTEST_SKIP() << "needs a double-byte code page: the test command's e2e_code_page_932";
+        ASSERT_EQ(static_cast<UINT>(std::atoi(codePage)), ::GetACP())
+            << "Wine gave another code page: is the locale of LANG made (tools/setup.sh)?";
+        // Off the dialog, so the program starts with no tool under the pointer.
+        ASSERT_TRUE(MoveMouse(POINT{0, 0}));
+        ASSERT_NO_FATAL_FAILURE(FcoCatalogue::SetUp());
+    }
+};
+
+TEST_F(DoubleByteCodePage, KeepsCharactersWholeInTheRowsAndInTheDescriptionTip)
+{
+    // In code page 932 0x89 0x40 is one character, its second byte '@'. The second description's
+    // 4,999th byte is the first of such a character.
+    const std::string in = "\x89\x40";
+    const std::string cut(4998, 'w');
+    const std::string catalogue = "15/07/06\n456@Head " + in + "@Firmware 2.4 for the head\n457@Loader@" + cut + in +
+                                  "w\nEND;\n";
+    ASSERT_NO_FATAL_FAILURE(StartWithCatalogue(catalogue.c_str()));
+    const ListViewReader list = app->ReadList(main.Child(IDC_LIST_FCO));
+    ASSERT_EQ(2, list.RowCount());
+    EXPECT_THAT(list.RowTexts(0), ElementsAre("", "456", "Head " + in, "15/07/06", "Firmware 2.4 for the head"));
+
+    const Window tip = app->FindTopLevel([&](const Window& window) {
+        return window.Owner() == main && window.ClassName().rfind("Mendwright:", 0) == 0;
+    });
+    Click(CentreOf(list.CellRectOnScreen(1, 2)), MouseButton::Right);
+    EXPECT_TRUE(WaitUntil([&] { return tip.IsVisible(); }, 5000)) << app->DescribeWindows();
+    EXPECT_EQ("Description: " + cut, tip.Text());
 }
 
 } // namespace

@@ -3,12 +3,12 @@
 
 #include "res/resource.h"
 #include "tests/common/Files.h"
+#include "tests/e2e/driver/LargeFonts.h"
 
-#include <gmock/gmock.h>
+#include <gtest/gtest.h>
 
 #include <memory>
-
-using ::testing::ElementsAre;
+#include <vector>
 
 namespace e2e {
 namespace {
@@ -18,14 +18,18 @@ protected:
     void SetUp() override
     {
         ASSERT_NO_FATAL_FAILURE(Scenario::SetUp());
+        ASSERT_TRUE(!largeFonts || largeFonts->Ready());
         ASSERT_TRUE(folder.Ready());
-        ASSERT_TRUE(app.Started()) << app.StartError();
-        main = app.WaitForMainDialog();
-        ASSERT_TRUE(main) << app.DescribeWindows();
+        app = std::make_unique<MendwrightProcess>(folder);
+        ASSERT_TRUE(app->Started()) << app->StartError();
+        main = app->WaitForMainDialog();
+        ASSERT_TRUE(main) << app->DescribeWindows();
     }
 
+    // Declared in this order so the program ends before the prefix goes back to 96 DPI.
+    std::unique_ptr<LargeFonts> largeFonts;
     ScratchFolder folder{ScratchName(), {{"press.txt", "01/01/06\nEND;\n"}}};
-    MendwrightProcess app{folder};
+    std::unique_ptr<MendwrightProcess> app;
     Window main;
 };
 
@@ -35,23 +39,53 @@ TEST_F(MainDialog, CarriesTheVersionCaptionAndTheMachineName)
     EXPECT_EQ(std::string(kMachineLabel) + "press", main.Child(IDC_STATIC_MACHINE).Text());
 }
 
-TEST_F(MainDialog, PlacesTheListInPixelsAndSplitsItsWidthIntoTheFiveColumns)
+// At 96 DPI and at Windows' large fonts (120 DPI), where the dialog's units grow from 6 x 13
+// pixels to 8 x 16.
+struct DialogPlace {
+    const char* name;
+    bool largeFonts;
+    int clientHeight;
+    int infoTop;
+    RECT list;
+    std::vector<int> columnWidths;
+};
+
+class MainDialogPlace : public MainDialog, public ::testing::WithParamInterface<DialogPlace> {
+protected:
+    void SetUp() override
+    {
+        if (GetParam().largeFonts)
+            largeFonts = std::make_unique<LargeFonts>();
+        MainDialog::SetUp();
+    }
+};
+
+TEST_P(MainDialogPlace, PlacesTheListByTheDialogUnitsAndSplitsItsWidthIntoTheFiveColumns)
 {
+    const DialogPlace& row = GetParam();
+    // The template's dialog units as Windows gives them (the test prefix has the template's font
+    // with Windows' metrics): the information line stands where an engineer sees it.
+    EXPECT_EQ(row.clientHeight, main.ClientRect().bottom);
+    EXPECT_EQ(row.infoTop, main.Child(IDC_STATIC_INFO).RectInParent().top);
+
     const Window list = main.Child(IDC_LIST_FCO);
     const RECT place = list.RectInParent();
-    EXPECT_EQ(4, place.left) << DescribeRect(place);
-    EXPECT_EQ(48, place.top) << DescribeRect(place);
-    EXPECT_EQ(532, place.right - place.left) << DescribeRect(place);
-    EXPECT_EQ(380, place.bottom - place.top) << DescribeRect(place);
-
-    // The template's dialog units as Windows at 96 DPI gives them (the test prefix has the
-    // template's font with Windows' metrics): the information line stands where an engineer sees it.
-    EXPECT_EQ(432, main.ClientRect().bottom);
-    EXPECT_EQ(406, main.Child(IDC_STATIC_INFO).RectInParent().top);
-
-    // At 532 pixels the Description column is left without width: its text goes to the tooltip.
-    EXPECT_THAT(app.ReadList(list).ColumnWidths(), ElementsAre(49, 82, 281, 99, 0));
+    EXPECT_TRUE(::EqualRect(&row.list, &place)) << DescribeRect(place);
+    // The Description column is left without width: its text goes to the tooltip.
+    EXPECT_EQ(row.columnWidths, app->ReadList(list).ColumnWidths());
+    for (const int button : {IDOK, IDC_BUTTON_UPDATE, IDC_BUTTON_REMOVE_ALL, IDC_BUTTON_RESTORE}) {
+        const RECT face = main.Child(button).RectInParent();
+        RECT overlap;
+        EXPECT_FALSE(::IntersectRect(&overlap, &place, &face)) << "button " << button << " " << DescribeRect(face);
+    }
 }
+
+// 532 x 380 at (4, 48) and the columns grow by 8/6 across and 16/13 down.
+INSTANTIATE_TEST_SUITE_P(
+    Dpi, MainDialogPlace,
+    ::testing::Values(DialogPlace{"At96Dpi", false, 432, 406, {4, 48, 536, 428}, {49, 82, 281, 99, 0}},
+                      DialogPlace{"AtLargeFonts", true, 532, 500, {5, 59, 714, 527}, {66, 110, 375, 132, 0}}),
+    [](const ::testing::TestParamInfo<DialogPlace>& info) { return std::string(info.param.name); });
 
 class TwoStarts : public Scenario {};
 
