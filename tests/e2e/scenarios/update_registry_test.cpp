@@ -43,6 +43,9 @@ protected:
         EXPECT_EQ(main, question.Owner());
         ASSERT_TRUE(question.Press(answer));
         ASSERT_TRUE(app->WaitUntilGone(question.AsWindow()));
+        // The box goes before the writes begin; a message the dialog answers comes after them.
+        DWORD_PTR answered = 0;
+        ASSERT_TRUE(::SendMessageTimeoutA(main.Handle(), WM_NULL, 0, 0, SMTO_NORMAL, 30000, &answered));
     }
 };
 
