@@ -5,6 +5,9 @@
 
 #include <gmock/gmock.h>
 
+#include <cstdlib>
+#include <functional>
+
 using ::testing::HasSubstr;
 using ::testing::MatchesRegex;
 
@@ -41,6 +44,59 @@ TEST_F(StartUpBackup, ExportsTheNormalisedKeyThroughItsBatchFileAndKeepsOlderExp
               ReadWholeFile(BackupPath("FCOREG.bat")));
     EXPECT_EQ(std::string(5000, 'x'), ReadWholeFile(linked));
     ::DeleteFileA(linked.c_str());
+}
+
+// A Unix program run from Wine (a Windows program cannot make a link there), awaited by its result:
+// Wine hands back no process to wait for.
+bool RunUnixUntil(const std::string& commandLine, const std::function<bool()>& done)
+{
+    std::string line = commandLine;
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process = {};
+    const std::string program = "Z:" + commandLine.substr(0, commandLine.find(' '));
+    if (!::CreateProcessA(program.c_str(), &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return false;
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);
+    return WaitUntil(done, 10000);
+}
+
+// Whoever made a backup folder that is a link decides where backups go and what a restore reads.
+// Wine shows a Unix symbolic link as a reparse point, as Windows shows a junction.
+TEST_F(StartUpBackup, AFolderThatLeadsElsewhereIsNotUsedForBackupsOrRestores)
+{
+    const char* env = std::getenv("MENDWRIGHT_WINE_ENV");
+    ASSERT_TRUE(env);
+    const std::string drive = std::string(env) + "/prefix/drive_c/";
+    // Removed only once the link is gone: its leftovers would otherwise pass for this run's.
+    const ScratchFolder target(ScratchName() + ".target");
+    ASSERT_TRUE(target.Ready());
+    ASSERT_TRUE(RunUnixUntil("/bin/ln -s " + drive + "e2e/" + target.Name() + " " + drive + "FCObackup",
+                             [] { return PathExists("c:\\FCObackup"); }));
+    struct Unlink {
+        std::string link;
+        ~Unlink() { RunUnixUntil("/bin/rm " + link, [] { return !PathExists("c:\\FCObackup"); }); }
+    } unlink{drive + "FCObackup"};
+    folder = std::make_unique<ScratchFolder>(ScratchName(), std::vector<ScratchFile>{{"press.txt", kCatalogue}});
+    ASSERT_TRUE(folder->Ready());
+    app = std::make_unique<MendwrightProcess>(*folder);
+    ASSERT_TRUE(app->Started()) << app->StartError();
+    const ShownMessageBox missing = app->WaitForMessageBox("Warning !!!");
+    ASSERT_TRUE(missing) << app->DescribeWindows();
+    EXPECT_THAT(missing.Text(), HasSubstr("The FCO key was not backed up"));
+    ASSERT_TRUE(missing.Press(IDOK));
+    main = app->WaitForMainDialog();
+    ASSERT_TRUE(main) << app->DescribeWindows();
+
+    ASSERT_TRUE(main.Click(IDC_BUTTON_RESTORE));
+    const ShownMessageBox refused = app->WaitForMessageBox("Warning !!!");
+    ASSERT_TRUE(refused) << app->DescribeWindows();
+    EXPECT_EQ("The backup folder c:\\FCObackup leads to another place: nothing is restored from it.\r\n"
+              "The registry was not changed.",
+              refused.Text());
+    EXPECT_TRUE(ExportFileNames().empty());
+    EXPECT_EQ(std::vector<std::string>{}, target.FileNames());
 }
 
 TEST_F(StartUpBackup, AMissingKeyIsCreatedEmptyAndExported)
