@@ -51,13 +51,11 @@ BOOL CFcoDlg::OnInitDialog()
     AppendAboutToSystemMenu();
     m_strTimeStamp = GetTimeStamp(m_strToday);
 
-    const CDialogScale scale = Scale();
-    m_listFco.SetWindowPos(nullptr, scale.X(kListLeft), scale.Y(kListTop), scale.X(kListWidth),
-                           scale.Y(kListHeight), 0);
+    PlaceList(kListHeight);
     m_listFco.SetExtendedStyle(kListExtendedStyle);
 
     LOGFONTA label = {};
-    label.lfHeight = scale.Y(kLabelHeight);
+    label.lfHeight = Scale().Y(kLabelHeight);
     label.lfWeight = FW_NORMAL;
     label.lfCharSet = ANSI_CHARSET;
     label.lfPitchAndFamily = FF_SWISS | DEFAULT_PITCH;
@@ -193,9 +191,13 @@ void CFcoDlg::OnRemoveAll()
 // The hidden "Button1" gives the list its height without the information line.
 void CFcoDlg::OnButton1()
 {
+    PlaceList(kListHeightButton1);
+}
+
+void CFcoDlg::PlaceList(int height)
+{
     const CDialogScale scale = Scale();
-    m_listFco.SetWindowPos(nullptr, scale.X(kListLeft), scale.Y(kListTop), scale.X(kListWidth),
-                           scale.Y(kListHeightButton1), 0);
+    m_listFco.SetWindowPos(nullptr, scale.X(kListLeft), scale.Y(kListTop), scale.X(kListWidth), scale.Y(height), 0);
 }
 
 CDialogScale CFcoDlg::Scale() const

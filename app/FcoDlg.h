@@ -122,6 +122,8 @@ protected:
 private:
     // The dialog's pixel numbers, written for 96 DPI, in its units now.
     CDialogScale Scale() const;
+    // The list at its place and width, height pixels high at 96 DPI.
+    void PlaceList(int height);
     // m_szDescription from the Description cell of the row holding the selection mark;
     // with bFallback, a hint to right-click when that gives no text.
     void CopyMarkedDescription(BOOL bFallback);

@@ -54,9 +54,7 @@ void CFcoDlg::CheckEnvironment()
     }
     if (report.listHeight != 0) {
         // Only the height changes: the list keeps its place and width.
-        CRect place = m_listFco.GetWindowRect();
-        ::MapWindowPoints(HWND_DESKTOP, m_hWnd, reinterpret_cast<POINT*>(&place), 2);
-        m_listFco.SetWindowPos(nullptr, place.left, place.top, place.Width(), Scale().Y(report.listHeight), 0);
+        PlaceList(report.listHeight);
     }
     if (!report.warning.empty())
         MessageBox(report.warning, kWarningCaption, kWarningStyle);

@@ -14,14 +14,13 @@ LeadBytes ReadSystemLeadBytes()
             leads.Add((unsigned char)byte, (unsigned char)byte);
     return leads;
 }
-
-// Asked once: the system code page stays what it was when the program started.
-const LeadBytes g_systemLeadBytes = ReadSystemLeadBytes();
 } // namespace
 
 const LeadBytes& SystemLeadBytes()
 {
-    return g_systemLeadBytes;
+    // Asked once: the system code page stays what it was when the program started.
+    static const LeadBytes leads = ReadSystemLeadBytes();
+    return leads;
 }
 
 std::string FormatString(const char* format, ...)

@@ -2,7 +2,6 @@
 #include "registry/FcoValues.h"
 
 #include "framework/Strings.h"
-
 #include "registry/RegistryKey.h"
 
 namespace {

@@ -14,7 +14,35 @@ using ::testing::MatchesRegex;
 namespace e2e {
 namespace {
 
-class StartUpBackup : public MaintenanceScenario {};
+class StartUpBackup : public MaintenanceScenario {
+protected:
+    // Starts the program where no backup can be written: one warning says so before the dialog.
+    void StartWithoutABackup()
+    {
+        folder = std::make_unique<ScratchFolder>(ScratchName(), std::vector<ScratchFile>{{"press.txt", kCatalogue}});
+        ASSERT_TRUE(folder->Ready());
+        app = std::make_unique<MendwrightProcess>(*folder);
+        ASSERT_TRUE(app->Started()) << app->StartError();
+        const ShownMessageBox warning = app->WaitForMessageBox("Warning !!!");
+        ASSERT_TRUE(warning) << app->DescribeWindows();
+        EXPECT_THAT(warning.Text(), HasSubstr("The FCO key was not backed up"));
+        EXPECT_THAT(warning.Text(), HasSubstr("c:\\FCObackup\\Tallyroll_"));
+        EXPECT_THAT(warning.Text(), HasSubstr("backup folder c:\\FCObackup."));
+        ASSERT_TRUE(warning.Press(IDOK));
+        main = app->WaitForMainDialog();
+        ASSERT_TRUE(main) << app->DescribeWindows();
+        EXPECT_EQ("", WarningTextNow());
+    }
+
+    // Presses Restore Registry and expects it refused with text.
+    void ExpectRestoreRefused(const std::string& text)
+    {
+        ASSERT_TRUE(main.Click(IDC_BUTTON_RESTORE));
+        const ShownMessageBox refused = app->WaitForMessageBox("Warning !!!");
+        ASSERT_TRUE(refused) << app->DescribeWindows();
+        EXPECT_EQ(text, refused.Text());
+    }
+};
 
 TEST_F(StartUpBackup, ExportsTheNormalisedKeyThroughItsBatchFileAndKeepsOlderExports)
 {
@@ -78,23 +106,10 @@ TEST_F(StartUpBackup, AFolderThatLeadsElsewhereIsNotUsedForBackupsOrRestores)
         std::string link;
         ~Unlink() { RunUnixUntil("/bin/rm " + link, [] { return !PathExists("c:\\FCObackup"); }); }
     } unlink{drive + "FCObackup"};
-    folder = std::make_unique<ScratchFolder>(ScratchName(), std::vector<ScratchFile>{{"press.txt", kCatalogue}});
-    ASSERT_TRUE(folder->Ready());
-    app = std::make_unique<MendwrightProcess>(*folder);
-    ASSERT_TRUE(app->Started()) << app->StartError();
-    const ShownMessageBox missing = app->WaitForMessageBox("Warning !!!");
-    ASSERT_TRUE(missing) << app->DescribeWindows();
-    EXPECT_THAT(missing.Text(), HasSubstr("The FCO key was not backed up"));
-    ASSERT_TRUE(missing.Press(IDOK));
-    main = app->WaitForMainDialog();
-    ASSERT_TRUE(main) << app->DescribeWindows();
-
-    ASSERT_TRUE(main.Click(IDC_BUTTON_RESTORE));
-    const ShownMessageBox refused = app->WaitForMessageBox("Warning !!!");
-    ASSERT_TRUE(refused) << app->DescribeWindows();
-    EXPECT_EQ("The backup folder c:\\FCObackup leads to another place: nothing is restored from it.\r\n"
-              "The registry was not changed.",
-              refused.Text());
+    ASSERT_NO_FATAL_FAILURE(StartWithoutABackup());
+    ASSERT_NO_FATAL_FAILURE(ExpectRestoreRefused(
+        "The backup folder c:\\FCObackup leads to another place: nothing is restored from it.\r\n"
+        "The registry was not changed."));
     EXPECT_TRUE(ExportFileNames().empty());
     EXPECT_EQ(std::vector<std::string>{}, target.FileNames());
 }
@@ -117,25 +132,11 @@ TEST_F(StartUpBackup, WithoutABackupTheEngineerIsWarnedOnceAndNoRestoreCanTakeTh
     // A file where the backup folder belongs: no folder, so no batch file and no export.
     ASSERT_TRUE(WriteWholeFile(kBackupFolder, "in the way"));
     ASSERT_TRUE(machine.SetFcoValue("456", "15/07/06"));
-    folder = std::make_unique<ScratchFolder>(ScratchName(), std::vector<ScratchFile>{{"press.txt", kCatalogue}});
-    ASSERT_TRUE(folder->Ready());
-    app = std::make_unique<MendwrightProcess>(*folder);
-    ASSERT_TRUE(app->Started()) << app->StartError();
-
-    const ShownMessageBox warning = app->WaitForMessageBox("Warning !!!");
-    ASSERT_TRUE(warning) << app->DescribeWindows();
-    EXPECT_THAT(warning.Text(), HasSubstr("c:\\FCObackup\\Tallyroll_"));
-    EXPECT_THAT(warning.Text(), HasSubstr("backup folder c:\\FCObackup."));
-    ASSERT_TRUE(warning.Press(IDOK));
-    main = app->WaitForMainDialog();
-    ASSERT_TRUE(main) << app->DescribeWindows();
-    EXPECT_EQ("", WarningTextNow());
+    ASSERT_NO_FATAL_FAILURE(StartWithoutABackup());
 
     // Nothing to choose from: the picker takes the empty name, and the key must survive it.
-    ASSERT_TRUE(main.Click(IDC_BUTTON_RESTORE));
-    const ShownMessageBox notFound = app->WaitForMessageBox("Warning !!!");
-    ASSERT_TRUE(notFound) << app->DescribeWindows();
-    EXPECT_EQ("The backup file c:\\FCObackup\\.reg was not found.\r\nThe registry was not changed.", notFound.Text());
+    ASSERT_NO_FATAL_FAILURE(
+        ExpectRestoreRefused("The backup file c:\\FCObackup\\.reg was not found.\r\nThe registry was not changed."));
     EXPECT_EQ((RegistryValues{{"456", "15/07/06"}}), machine.FcoValues());
     EXPECT_EQ("in the way", ReadWholeFile(kBackupFolder));
 }
